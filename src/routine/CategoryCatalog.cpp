@@ -1,0 +1,40 @@
+#include "routine/CategoryCatalog.h"
+
+#include "routine/Category.h"
+
+namespace {
+
+template <typename T>
+MonthlyRun::Factory make()
+{
+    return [](MonthlyContext &ctx) -> std::unique_ptr<Category> { return std::make_unique<T>(ctx); };
+}
+
+} // namespace
+
+namespace CategoryCatalog {
+
+const QList<MonthlyRun::StatusRow> &statusRows()
+{
+    static const QList<MonthlyRun::StatusRow> rows = {
+        {QStringLiteral("Créditos Orçamentários Suplementar e Especial"), QStringLiteral("credito_suplementar"), {}},
+        {QStringLiteral("Despesa Empenhada"), QStringLiteral("Despesa_empenhada"), {}},
+        {QStringLiteral("Despesa Anulada"), QStringLiteral("Despesa_anulada"), {}},
+        {QStringLiteral("Receita Realizada"), QStringLiteral("Receitas_realizadas"), {}},
+        {QStringLiteral("Receita Anulada"), QString(), {}},
+        {QStringLiteral("Despesa e Receita Extraorçamentaria"), QStringLiteral("Receitas_EXTRAS"), {}},
+        {QStringLiteral("Contas Correntes e Caixa"), QStringLiteral("CONTAS_CAIXA"), {}},
+        {QStringLiteral("Despesa Orçamentária Paga"), QStringLiteral("Pagamentos_orcamentarios"), {}},
+        {QStringLiteral("Incorporação de Bens Móveis e Imóveis"), QStringLiteral("Divida_Ativa"), {}},
+        {QStringLiteral("Recebimento de Dívida Ativa"), QStringLiteral("CAUCOES"), {}},
+        {QStringLiteral("Conta de Adiantamento"), QStringLiteral("ADIANTAMENTO"), {}},
+        {QStringLiteral("Conta de Valores em Guarda"), QStringLiteral("VALORES_GUARDA"), {}},
+        {QStringLiteral("Cancelamento de Restos a Pagar"), QStringLiteral("RESTOS_PAGAR"), {}},
+        {QStringLiteral("Amortização de Dívida Fundada"), QStringLiteral("AMORTIZACAO"), {}},
+        {QStringLiteral("Contribuição Patronal"), QStringLiteral("PATRONAL"), {}},
+        {QStringLiteral("Tranferências Financeiras"), QStringLiteral("TRANSFERENCIA_FINANCEIRA"), {}},
+    };
+    return rows;
+}
+
+} // namespace CategoryCatalog
