@@ -94,6 +94,7 @@ private:
                     m_opened << Opened{className, c.mode};
                     auto *w = new TestChild;
                     w->setObjectName(className);
+                    w->setWindowTitle(className);
                     m_lastChild = w;
                     return w;
                 });
@@ -463,7 +464,7 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
-        auto w = make(WindowCatalog::standard());
+        auto w = make(testCatalog());
         w->setProgramDir(dir.path());
         QCOMPARE(w->windowTitle(), QStringLiteral("DIÁRIO / RAZÃO"));
         w->FormActivate();
@@ -472,7 +473,15 @@ private slots:
         QVERIFY(marker.open(QIODevice::WriteOnly));
         marker.close();
         w->FormActivate();
-        QVERIFY(w->windowTitle().startsWith(QStringLiteral("ZOLV 8.0 - MODULO DIÁRIO/RAZÃO (Vrs. ")));
+        const QString versioned = w->windowTitle();
+        QVERIFY(versioned.startsWith(QStringLiteral("ZOLV 8.0 - MODULO DIÁRIO/RAZÃO (Vrs. ")));
+
+        // A maximised child lends its title to the caption only while it is open.
+        trigger(*w, QStringLiteral("PlanodeContas1"));
+        w->FormActivate();
+        QCOMPARE(w->windowTitle(), versioned + QStringLiteral(" - [TFrmBalco]"));
+        w->btnFecharClick();
+        QTRY_COMPARE(w->windowTitle(), versioned);
     }
 
     void timerIsOffAtStartAndHandsTheAllMonthsRunToTheEventLoop()
