@@ -7,6 +7,7 @@
 #include "yearend/StandardChart.h"
 
 #include <QMap>
+#include <QSet>
 #include <algorithm>
 
 namespace {

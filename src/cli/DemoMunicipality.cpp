@@ -133,6 +133,10 @@ DemoMunicipality::Plan DemoMunicipality::plan(int year, double scale, quint64 se
 
 bool DemoMunicipality::create(const DemoOptions &options, Interaction &ui)
 {
+    if (options.year < 1901 || options.year > 9999 || !(options.scale > 0)) {
+        ui.message(QStringLiteral("Ano ou escala inválidos; nada foi alterado."), caption, Interaction::Icon::Warning);
+        return false;
+    }
     const QString dir = QDir::cleanPath(QDir(options.dir).absolutePath());
     const QString current = databasePath(dir, options.year);
     const QString previous = databasePath(dir, options.year - 1);
