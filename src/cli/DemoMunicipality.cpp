@@ -2,6 +2,7 @@
 
 #include "cli/DemoBudget.h"
 #include "cli/DemoExecution.h"
+#include "cli/DemoForcedWrites.h"
 #include "cli/DemoPatrimony.h"
 #include "cli/DemoProgress.h"
 #include "cli/DemoRandom.h"
@@ -52,43 +53,55 @@ private:
     QStringList m_dirs;
 };
 
+// A new, empty fiscal-year database, written without forced writes until done.
+void createDatabase(const QString &path, Made &made)
+{
+    DatabaseCreator::create(path);
+    made.file(path);
+    DemoForcedWrites::set(path, false);
+}
+
 void writePrevious(const QString &path, const DemoMunicipality::Plan &plan, DemoProgress &progress, Made &made)
 {
     const int year = plan.current.year - 1;
-    DatabaseCreator::create(path);
-    made.file(path);
-    Database db(path);
-    db.open();
-    Schema::install(db);
+    createDatabase(path, made);
     {
-        TransactionGuard guard(db);
-        DemoWriter writer(db, progress);
-        writer.entity(plan.current, QString::number(year));
-        writer.journal(plan.previousJournal);
-        guard.commit();
+        Database db(path);
+        db.open();
+        Schema::install(db);
+        {
+            TransactionGuard guard(db);
+            DemoWriter writer(db, progress);
+            writer.entity(plan.current, QString::number(year));
+            writer.journal(plan.previousJournal);
+            guard.commit();
+        }
+        progress.stage(QStringLiteral("Encerrando o exercício de %1...").arg(year));
+        // The chart's totals as the closing leaves them: the suite's totalisation
+        // over the whole journal up to the closing date.
+        db.exec(QStringLiteral("EXECUTE PROCEDURE TOTALIZA_DIARIO(?, ?, ?, ?, ?)"),
+                {QDate(year, 12, 31), QString(), QString(), 1, 0});
+        db.exec(QStringLiteral("CREATE TABLE FINAL (TIPO INTEGER,VINGRUPO CHAR(3),VINCODIGO CHAR(3),EMPRESA INTEGER,DATA CHAR(10))"));
+        db.exec(QStringLiteral("INSERT INTO FINAL (TIPO, VINGRUPO, VINCODIGO, EMPRESA, DATA) VALUES (1, '', '', 0, ?)"),
+                {QStringLiteral("31/12/%1").arg(year)});
     }
-    progress.stage(QStringLiteral("Encerrando o exercício de %1...").arg(year));
-    // The chart's totals as the closing leaves them: the suite's totalisation
-    // over the whole journal up to the closing date.
-    db.exec(QStringLiteral("EXECUTE PROCEDURE TOTALIZA_DIARIO(?, ?, ?, ?, ?)"),
-            {QDate(year, 12, 31), QString(), QString(), 1, 0});
-    db.exec(QStringLiteral("CREATE TABLE FINAL (TIPO INTEGER,VINGRUPO CHAR(3),VINCODIGO CHAR(3),EMPRESA INTEGER,DATA CHAR(10))"));
-    db.exec(QStringLiteral("INSERT INTO FINAL (TIPO, VINGRUPO, VINCODIGO, EMPRESA, DATA) VALUES (1, '', '', 0, ?)"),
-            {QStringLiteral("31/12/%1").arg(year)});
+    DemoForcedWrites::set(path, true);
 }
 
 void writeCurrent(const QString &path, const DemoMunicipality::Plan &plan, DemoProgress &progress, Made &made)
 {
-    DatabaseCreator::create(path);
-    made.file(path);
-    Database db(path);
-    db.open();
-    Schema::install(db);
-    TransactionGuard guard(db);
-    DemoWriter writer(db, progress);
-    writer.entity(plan.current, QString::number(plan.current.year));
-    writer.execution(plan.current);
-    guard.commit();
+    createDatabase(path, made);
+    {
+        Database db(path);
+        db.open();
+        Schema::install(db);
+        TransactionGuard guard(db);
+        DemoWriter writer(db, progress);
+        writer.entity(plan.current, QString::number(plan.current.year));
+        writer.execution(plan.current);
+        guard.commit();
+    }
+    DemoForcedWrites::set(path, true);
 }
 
 void writeIni(const QString &dir, int year, Made &made)
