@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QSet>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -77,7 +78,7 @@ void planRegisters(DemoYear &y, const DemoSizes &sizes, DemoRandom &random)
     const auto &institutions = DemoTown::institutionalSuppliers();
     for (int i = 0; i < std::max(sizes.suppliers, int(institutions.size()) + 10); ++i) {
         const QString name = i < institutions.size() ? QString::fromUtf8(institutions.at(i))
-                                                     : DemoTown::supplierName(random, i + 1);
+                                                     : DemoTown::supplierName(random);
         y.suppliers.append({i + 1, name});
     }
     for (const auto &r : DemoTown::revenueCodes())

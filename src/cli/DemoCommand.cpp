@@ -41,7 +41,7 @@ int run(CliContext &ctx)
         throw CliError(QStringLiteral("Ano inválido: %1").arg(year), 2);
     const QString scale = ctx.option(QStringLiteral("--scale"));
     if (!scale.isEmpty()) {
-        options.scale = scale.toDouble(&ok);
+        options.scale = QString(scale).replace(u',', u'.').toDouble(&ok);
         if (!ok || options.scale <= 0 || options.scale > 100)
             throw CliError(QStringLiteral("Escala inválida: %1 (de 0,01 a 100)").arg(scale), 2);
     }

@@ -414,7 +414,7 @@ const QList<const char *> &institutionalSuppliers()
     return list;
 }
 
-QString supplierName(DemoRandom &random, int index)
+QString supplierName(DemoRandom &random)
 {
     static const QList<const char *> kinds = {
         "Comercial", "Distribuidora", "Construtora", "Auto Peças", "Papelaria", "Farmácia", "Transportadora",
@@ -440,7 +440,6 @@ QString supplierName(DemoRandom &random, int index)
         name = QStringLiteral("%1 %2 %3")
                    .arg(QString::fromUtf8(random.pick(kinds)), QString::fromUtf8(random.pick(places)),
                         QString::fromUtf8(random.pick(forms)));
-    Q_UNUSED(index);
     return name;
 }
 

@@ -99,7 +99,7 @@ const QList<GoodKind> &goodKinds();
 // Suppliers that certain expenses always go to, by the name they carry in DESFOR.
 const QList<const char *> &institutionalSuppliers();
 // A fictional firm or person that sells to the town.
-QString supplierName(DemoRandom &random, int index);
+QString supplierName(DemoRandom &random);
 // The town's coat of arms: a small 24-bit Windows bitmap drawn in code.
 QByteArray logoBitmap();
 
