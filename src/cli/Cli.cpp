@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
+#include "cli/DemoCommand.h"
 #include "cli/FoundationCommands.h"
 #include "data/DbError.h"
 #include "data/PathError.h"
@@ -13,6 +14,7 @@ const QList<Cli::Command> &Cli::commands()
         {"create-db", "create-db [--year AAAA]", FoundationCommands::createDb},
         {"path", "path CODIGO", FoundationCommands::path},
         {"info", "info", FoundationCommands::info},
+        {"demo", "demo --dir PASTA [--year AAAA] [--scale N] [--seed S] [--check]", DemoCommand::run},
     };
     return list;
 }

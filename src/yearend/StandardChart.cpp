@@ -660,8 +660,9 @@ const Row standardRows[] = {
 // Accounts the postings reach outside the standard list: the copies of the
 // financial-transfer accounts (3237xx) under 1313, 1414, 1633 and 2113, the
 // transfer accounts themselves, the contributions' active debt that the active
-// debt category creates, another availability (3115) and the extra-budget
-// credits (33811) whose payments the extra-budget category maps.
+// debt category creates, and the first account under the title accounts 3115
+// and 3135 and the extra-budget credits (33811x), whose movements the bank and
+// extra-budget categories map.
 struct ExtraRow {
     const char *code;
     const char *title;
@@ -678,13 +679,14 @@ const ExtraRow extraRows[] = {
     {"211301", "Transferência Financeira - Câmara Municipal", 'D'},
     {"211302", "Transferência Financeira - Fundo de Previdência", 'D'},
     {"311501", "Outras Disponibilidades Financeiras", 'D'},
+    {"313501", "Outros Créditos a Realizar", 'D'},
     {"323700", "Transferências Financeiras a Repassar", 'C'},
     {"323701", "Transferência Financeira - Câmara Municipal", 'C'},
     {"323702", "Transferência Financeira - Fundo de Previdência", 'C'},
     {"332103", "Dívida Ativa das Contribuições", 'D'},
     {"338000", "Créditos Extraorçamentários", 'D'},
     {"338100", "Créditos Extraorçamentários a Receber", 'D'},
-    {"338101", "Créditos Extraorçamentários a Receber", 'D'},
+    {"338111", "Créditos Extraorçamentários a Receber", 'D'},
 };
 
 StandardChart::Account makeAccount(const char *code, const char *title, QChar nature)
