@@ -7,6 +7,7 @@ PKGS=(
   libqt6opengl6-dev
   libgtest-dev googletest
   libfbclient2 firebird3.0-server-core firebird-dev firebird3.0-utils firebird3.0-common
+  firebird3.0-server
   fonts-dejavu-core fonts-liberation poppler-utils
   xvfb xauth
 )
@@ -16,6 +17,14 @@ for p in "${PKGS[@]}"; do
 done
 if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
+  # The server package starts its service on installation. The tests start a
+  # server of their own when they need one, so no service is left running to
+  # take the port or hold database files.
+  if [ ! -e /usr/sbin/policy-rc.d ]; then
+    printf '#!/bin/sh\nexit 101\n' > /usr/sbin/policy-rc.d
+    chmod 755 /usr/sbin/policy-rc.d
+    trap 'rm -f /usr/sbin/policy-rc.d' EXIT
+  fi
   if [ -z "${DIARIO_APT_UPDATED:-}" ]; then apt-get update -qq; fi
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

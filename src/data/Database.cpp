@@ -1,5 +1,7 @@
 #include "data/Database.h"
 
+#include "data/TransactionGuard.h"
+
 #include <QAtomicInt>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -80,17 +82,37 @@ bool Database::isOpen() const
     return m_db.isOpen();
 }
 
+// Outside a transaction the driver commits each statement on its own and drops
+// the error of that commit, so a statement refused at commit (a unique index over
+// duplicates, a table whose definition cannot be completed) would pass for done.
+// Such statements run in a transaction of their own whose commit is checked.
+template <typename Run>
+void Database::inOwnTransaction(const QString &sql, Run run)
+{
+    TransactionGuard tx(*this);
+    run();
+    try {
+        tx.commit();
+    } catch (const DbError &e) {
+        throw DbError(sql, e.driverText());
+    }
+}
+
 void Database::exec(const QString &sql)
 {
-    QSqlQuery q(m_db);
-    if (!q.exec(sql))
-        throw DbError(sql, driverText(q.lastError()));
+    inOwnTransaction(sql, [&] {
+        QSqlQuery q(m_db);
+        if (!q.exec(sql))
+            throw DbError(sql, driverText(q.lastError()));
+    });
 }
 
 void Database::exec(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery q = prepare(sql);
-    execPrepared(q, values);
+    inOwnTransaction(sql, [&] {
+        QSqlQuery q = prepare(sql);
+        execPrepared(q, values);
+    });
 }
 
 QSqlQuery Database::query(const QString &sql)

@@ -55,6 +55,9 @@ public:
     bool inTransaction() const { return m_inTransaction; }
 
 private:
+    template <typename Run>
+    void inOwnTransaction(const QString &sql, Run run);
+
     QString m_name;
     QString m_connectionName;
     QSqlDatabase m_db;

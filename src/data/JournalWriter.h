@@ -23,6 +23,8 @@ public:
 
     JournalRow &append(JournalRow row);
     const std::vector<JournalRow> &pending() const { return m_pending; }
+    // For a dataset that lets the user edit a new row before it is written.
+    std::vector<JournalRow> &pending() { return m_pending; }
     void discardPending() { m_pending.clear(); }
 
     // Writes the pending rows; joins a transaction in course, otherwise runs and

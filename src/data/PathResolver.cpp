@@ -4,6 +4,7 @@
 #include "data/ZolvConfig.h"
 
 #include <QDir>
+#include <optional>
 
 namespace {
 
@@ -22,11 +23,12 @@ int toInteger(const QString &text)
     return v;
 }
 
-// "DA", "DA3", "ba" ...: how many years back; -1 when the code is not of that form.
-int yearsBack(const QString &code, const QString &letters)
+// "DA", "DA3", "ba" ...: how many years back; nothing when the code is not of
+// that form. A negative count is a count like any other (DA-1 is next year).
+std::optional<int> yearsBack(const QString &code, const QString &letters)
 {
     if (!code.startsWith(letters))
-        return -1;
+        return std::nullopt;
     const QString rest = code.mid(letters.size());
     return rest.isEmpty() ? 1 : toInteger(rest);
 }
@@ -66,10 +68,10 @@ QString serverMode(const QString &code, const Settings &s)
         return yearDir;
     if (code == u"B")
         return s.server + u':' + serverYearDir;
-    if (int n = yearsBack(code, QStringLiteral("DA")); n >= 0)
-        return s.wDir + QStringLiteral("ARQ") + yearMinus(s, n) + l;
-    if (int n = yearsBack(code, QStringLiteral("BA")); n >= 0)
-        return s.server + u':' + s.cBase + QStringLiteral("ARQ") + yearMinus(s, n) + sep;
+    if (const auto n = yearsBack(code, QStringLiteral("DA")))
+        return s.wDir + QStringLiteral("ARQ") + yearMinus(s, *n) + l;
+    if (const auto n = yearsBack(code, QStringLiteral("BA")))
+        return s.server + u':' + s.cBase + QStringLiteral("ARQ") + yearMinus(s, *n) + sep;
     if (code == u"TD")
         return tabdefUnder(PathResolver::suiteRoot(s.wTabdef), l);
     if (code == u"TB") {
@@ -111,8 +113,8 @@ QString localMode(const QString &code, const Settings &s)
     if (code == u"B" || code == u"D" || code == u"BK")
         return yearDir;
     for (const char *letters : {"BA", "DA"})
-        if (int n = yearsBack(code, QLatin1String(letters)); n >= 0)
-            return s.cBase + QStringLiteral("ARQ") + yearMinus(s, n) + l;
+        if (const auto n = yearsBack(code, QLatin1String(letters)))
+            return s.cBase + QStringLiteral("ARQ") + yearMinus(s, *n) + l;
     if (code == u"AP")
         return s.cBase;
     if (code == u"EXE")

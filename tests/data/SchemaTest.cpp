@@ -72,6 +72,18 @@ TEST(Schema, RefusedStatementCarriesStatementAndDriverText)
     }
 }
 
+TEST(Schema, AStatementRefusedAtCommitIsAnError)
+{
+    auto db = TestDatabase::fresh();
+    db->exec(QStringLiteral("CREATE TABLE A (X INTEGER)"));
+    db->exec(QStringLiteral("INSERT INTO A VALUES (1)"));
+    db->exec(QStringLiteral("INSERT INTO A VALUES (?)"), {1});
+    // The index is built when its transaction commits, and that is where the duplicates are found.
+    EXPECT_THROW(db->exec(QStringLiteral("CREATE UNIQUE INDEX UX_A ON A (X)")), DbError);
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = 'UX_A'")).toInt(), 0);
+}
+
 TEST(Schema, TransactionGuardRollsBackUnlessCommitted)
 {
     auto db = TestDatabase::fresh();
