@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
 #include "cli/FoundationCommands.h"
+#include "cli/PrintCommand.h"
 #include "data/DbError.h"
 #include "data/PathError.h"
 #include "data/ZolvConfig.h"
@@ -13,6 +14,7 @@ const QList<Cli::Command> &Cli::commands()
         {"create-db", "create-db [--year AAAA]", FoundationCommands::createDb},
         {"path", "path CODIGO", FoundationCommands::path},
         {"info", "info", FoundationCommands::info},
+        {"print", "print <diario|rascunho-periodo|rascunho-registro|razao|razao-sistema> [--de dd/mm/aaaa] [--ate dd/mm/aaaa] [--reg-de N] [--reg-ate N] [--conta C] [--sistema 1-4] [--grupo G] [--codigo C] [--filtro consolidado|nao-consolidado|vinculo] --pdf ARQUIVO", PrintCommand::run},
     };
     return list;
 }
