@@ -100,7 +100,8 @@ ReportBand::Rendered ReportBand::render(const ReportContext &ctx, PageModel &mod
             if (t.isEmpty())
                 break;
             const int fit = e.font.charsIn(e.w);
-            if (e.kind == Kind::Text && t.size() > fit)
+            // A centred title keeps every letter; the painter squeezes it into its box.
+            if (e.kind == Kind::Text && e.align != Align::Center && t.size() > fit)
                 t.truncate(fit);
             PageItem it = textItem(model.fontIndex(e.font), e.x, e.y, e.w, e.h, e.align, t);
             it.pageTemplate = e.kind == Kind::PageText;

@@ -25,7 +25,8 @@ public:
 
     // A fixed text; with Right the box ends at x + w, with Center it is centred in it.
     ReportBand &label(double x, double y, const PrinterFont &font, const QString &text, Align align = Align::Left, double w = 0);
-    // A text computed from the context, cut to the box when it is longer.
+    // A text computed from the context, cut to the box when it is longer (a
+    // centred one is squeezed into the box instead).
     ReportBand &field(double x, double y, double w, const PrinterFont &font, TextFn text, Align align = Align::Left);
     // A text wrapped at any character to the box width; the band grows to hold it.
     ReportBand &memo(double x, double y, double w, const PrinterFont &font, TextFn text);

@@ -35,8 +35,12 @@ void drawText(QPainter &p, const PageModel &model, const PageItem &it, int page,
     // advance: the text is stretched horizontally to the pitch.
     const double natural = fm.horizontalAdvance(QStringLiteral("0"));
     const double pitchPx = pf.charWidthMm() * pxPerMm;
-    const double sx = natural > 0 ? pitchPx / natural : 1.0;
-    const double widthMm = pf.textWidthMm(text);
+    double sx = natural > 0 ? pitchPx / natural : 1.0;
+    double widthMm = pf.textWidthMm(text);
+    if (it.align == PageItem::Align::Center && widthMm > it.w && widthMm > 0) {
+        sx *= it.w / widthMm;
+        widthMm = it.w;
+    }
     double left = it.x;
     if (it.align == PageItem::Align::Right)
         left = it.x + it.w - widthMm;
