@@ -2,6 +2,7 @@
 #include "TestDatabase.h"
 #include "reports/JournalBook.h"
 #include "reports/LedgerBook.h"
+#include "reports/OpeningReports.h"
 #include "reports/ui/PageView.h"
 #include "reports/ui/ReportPreview.h"
 
@@ -83,6 +84,22 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 7);
         QVERIFY(!preview.savePdf(dir.filePath(QStringLiteral("missing/dir/x.pdf"))));
+    }
+
+    void printsTheOpeningProblems()
+    {
+        const QString problems = QStringLiteral("\r\n----------------------PROBLEMA---------------------------\r\n"
+                                                "CÓDIGO PATRIMONIAL DAS SEGUINTES FICHAS EXTRAS DA DESPESA\r\n"
+                                                "               NÃO FORAM ENCONTRADOS\r\n"
+                                                "---------------------------------------------------------\r\n"
+                                                "FICHA:45 - 02.01 SECRETARIA DE EDUCAÇÃO\r\n");
+        ReportPreview preview(OpeningReports::errors(problems));
+        QTemporaryDir tmp;
+        const QString dir = qEnvironmentVariable("DIARIO_SHOTS", tmp.path());
+        QVERIFY(preview.savePdf(dir + QStringLiteral("/erros.pdf")));
+        ReportPreview conference(OpeningReports::extraConference(*db));
+        QVERIFY(conference.savePdf(dir + QStringLiteral("/conferencia.pdf")));
+        QCOMPARE(conference.report().pages().pageCount(), 2);
     }
 
 private:
