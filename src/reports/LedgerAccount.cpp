@@ -1,20 +1,15 @@
 #include "reports/LedgerAccount.h"
 
-#include "data/Database.h"
+#include "data/ChartOfAccounts.h"
 
 namespace LedgerAccount {
 
 std::optional<QString> title(Database &db, const QString &balco)
 {
-    QSqlQuery q = db.query(QStringLiteral("select TITCO from CONPLA where BALCO = ?"), {balco});
-    if (!q.next())
-        return std::nullopt;
-    return q.value(0).toString().trimmed();
-}
-
-bool isTitleAccount(const QString &balco)
-{
-    return balco.mid(4, 2) == u"00";
+    const ChartOfAccounts chart = ChartOfAccounts::load(db);
+    if (const ChartOfAccounts::Account *a = chart.find(balco))
+        return a->titco;
+    return std::nullopt;
 }
 
 QString titleAccountMessage()

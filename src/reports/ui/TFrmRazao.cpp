@@ -1,5 +1,6 @@
 #include "reports/ui/TFrmRazao.h"
 
+#include "data/ChartOfAccounts.h"
 #include "reports/LedgerAccount.h"
 #include "reports/LedgerBook.h"
 #include "reports/ui/FieldNavigation.h"
@@ -114,7 +115,7 @@ void TFrmRazao::accountLeft()
     const auto title = LedgerAccount::title(m_db, code);
     if (title)
         m_title->setText(*title);
-    if (!title || LedgerAccount::isTitleAccount(code)) {
+    if (!title || ChartOfAccounts::isTitle(code)) {
         if (title)
             QMessageBox::warning(this, QStringLiteral("Atenção"), LedgerAccount::titleAccountMessage());
         else
