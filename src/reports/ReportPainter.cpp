@@ -11,50 +11,6 @@
 
 namespace {
 
-QFont deviceFont(const PrinterFont &pf, double pxPerMm, const QPaintDevice *device)
-{
-    QFont f(pf.family);
-    f.setStyleHint(QFont::Monospace);
-    f.setBold(pf.bold);
-    // Point sizes are taken by the device at its own resolution: ask for the size
-    // in device pixels that the millimetre scale gives.
-    const double px = pf.pointSize * 25.4 / 72.0 * pxPerMm;
-    f.setPointSizeF(px * 72.0 / device->logicalDpiY());
-    f.setKerning(false);
-    return f;
-}
-
-void drawText(QPainter &p, const PageModel &model, const PageItem &it, int page, QPointF origin, double pxPerMm)
-{
-    const PrinterFont &pf = model.fonts()[it.font];
-    const QString text = model.itemText(it, page);
-    const QFont font = deviceFont(pf, pxPerMm, p.device());
-    p.setFont(font);
-    const QFontMetricsF fm(font, p.device());
-    // Every character takes the printer font's pitch, whatever the face's own
-    // advance: the text is stretched horizontally to the pitch.
-    const double natural = fm.horizontalAdvance(QStringLiteral("0"));
-    const double pitchPx = pf.charWidthMm() * pxPerMm;
-    double sx = natural > 0 ? pitchPx / natural : 1.0;
-    double widthMm = pf.textWidthMm(text);
-    if (it.align == PageItem::Align::Center && widthMm > it.w && widthMm > 0) {
-        sx *= it.w / widthMm;
-        widthMm = it.w;
-    }
-    double left = it.x;
-    if (it.align == PageItem::Align::Right)
-        left = it.x + it.w - widthMm;
-    else if (it.align == PageItem::Align::Center)
-        left = it.x + (it.w - widthMm) / 2;
-    const double lineTopPx = origin.y() + it.y * pxPerMm;
-    const double baseline = lineTopPx + (it.h * pxPerMm - (fm.ascent() + fm.descent())) / 2 + fm.ascent();
-    p.save();
-    p.translate(origin.x() + left * pxPerMm, baseline);
-    p.scale(sx, 1.0);
-    p.drawText(QPointF(0, 0), text);
-    p.restore();
-}
-
 void drawLine(QPainter &p, const PageItem &it, QPointF origin, double pxPerMm)
 {
     QPen pen(Qt::black);
@@ -74,6 +30,61 @@ void drawLine(QPainter &p, const PageItem &it, QPointF origin, double pxPerMm)
 
 } // namespace
 
+const ReportPainter::DeviceFont &ReportPainter::deviceFont(int index, const QPaintDevice *device, double pxPerMm) const
+{
+    if (device != m_fontDevice || pxPerMm != m_fontScale) {
+        m_fonts.clear();
+        m_fontDevice = device;
+        m_fontScale = pxPerMm;
+    }
+    while (m_fonts.size() <= index) {
+        const PrinterFont &pf = m_model.fonts()[m_fonts.size()];
+        DeviceFont df;
+        df.font = QFont(pf.family);
+        df.font.setStyleHint(QFont::Monospace);
+        df.font.setBold(pf.bold);
+        df.font.setKerning(false);
+        // Point sizes are taken by the device at its own resolution: ask for the
+        // size in device pixels that the millimetre scale gives.
+        const double px = pf.pointSize * 25.4 / 72.0 * pxPerMm;
+        df.font.setPointSizeF(px * 72.0 / device->logicalDpiY());
+        const QFontMetricsF fm(df.font, device);
+        // Every character takes the printer font's pitch, whatever the face's own
+        // advance: the text is stretched horizontally to the pitch.
+        const double natural = fm.horizontalAdvance(QStringLiteral("0"));
+        df.stretch = natural > 0 ? pf.charWidthMm() * pxPerMm / natural : 1.0;
+        df.ascent = fm.ascent();
+        df.descent = fm.descent();
+        m_fonts.append(df);
+    }
+    return m_fonts[index];
+}
+
+void ReportPainter::drawText(QPainter &p, const PageItem &it, int page, QPointF origin, double pxPerMm) const
+{
+    const PrinterFont &pf = m_model.fonts()[it.font];
+    const DeviceFont &df = deviceFont(it.font, p.device(), pxPerMm);
+    const QString text = m_model.itemText(it, page);
+    double sx = df.stretch;
+    double widthMm = pf.textWidthMm(text);
+    if (it.align == PageItem::Align::Center && widthMm > it.w && widthMm > 0) {
+        sx *= it.w / widthMm;
+        widthMm = it.w;
+    }
+    double left = it.x;
+    if (it.align == PageItem::Align::Right)
+        left = it.x + it.w - widthMm;
+    else if (it.align == PageItem::Align::Center)
+        left = it.x + (it.w - widthMm) / 2;
+    const double lineTopPx = origin.y() + it.y * pxPerMm;
+    const double baseline = lineTopPx + (it.h * pxPerMm - (df.ascent + df.descent)) / 2 + df.ascent;
+    p.setFont(df.font);
+    const QTransform base = p.transform();
+    p.setTransform(QTransform(sx, 0, 0, 1, origin.x() + left * pxPerMm, baseline) * base);
+    p.drawText(QPointF(0, 0), text);
+    p.setTransform(base);
+}
+
 void ReportPainter::paintPage(QPainter &p, int index, QPointF origin, double pxPerMm) const
 {
     const ReportPage &page = m_model.page(index);
@@ -86,7 +97,7 @@ void ReportPainter::paintPage(QPainter &p, int index, QPointF origin, double pxP
     for (const PageItem &it : page.items) {
         switch (it.kind) {
         case PageItem::Kind::Text:
-            drawText(p, m_model, it, index, content, pxPerMm);
+            drawText(p, it, index, content, pxPerMm);
             break;
         case PageItem::Kind::Line:
             drawLine(p, it, content, pxPerMm);

@@ -2,10 +2,13 @@
 
 #include "reports/PageModel.h"
 
+#include <QFont>
+#include <QList>
 #include <QPointF>
 #include <QString>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -27,5 +30,19 @@ public:
     void print(QPrinter &printer) const;
 
 private:
+    // A printer font as one device draws it at one scale: made once per paint
+    // run, not once per text.
+    struct DeviceFont {
+        QFont font;
+        double stretch = 1; // horizontal scale that gives the printer's pitch
+        double ascent = 0;
+        double descent = 0;
+    };
+    const DeviceFont &deviceFont(int index, const QPaintDevice *device, double pxPerMm) const;
+    void drawText(QPainter &p, const PageItem &it, int page, QPointF origin, double pxPerMm) const;
+
     const PageModel &m_model;
+    mutable QList<DeviceFont> m_fonts;
+    mutable const QPaintDevice *m_fontDevice = nullptr;
+    mutable double m_fontScale = 0;
 };
