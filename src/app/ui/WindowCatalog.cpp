@@ -1,5 +1,11 @@
 #include "app/ui/WindowCatalog.h"
 
+#include "app/ui/TFrmPrincipalVelqa8.h"
+#include "reports/ui/TFrmRazao.h"
+#include "reports/ui/TFrmrazaoSistema.h"
+#include "reports/ui/TfrmParamImp.h"
+#include "reports/ui/Tfrmrelatorio.h"
+
 #include <QHash>
 
 // The names in this file are the main window's objectNames; tests and other
@@ -109,7 +115,15 @@ QList<WindowEntry> entryTable()
 // without a line stays disabled.
 const QHash<QString, WindowFactory> &windowFactories()
 {
-    static const QHash<QString, WindowFactory> table = {};
+    const auto journal = [](WindowContext &c) -> QWidget * { return new Tfrmrelatorio(c.db, c.mode, &c.main); };
+    static const QHash<QString, WindowFactory> table = {
+        {QStringLiteral("PorPeriodo1"), journal},
+        {QStringLiteral("PorRegistro1"), journal},
+        {QStringLiteral("Dirio1"), journal},
+        {QStringLiteral("Razo1"), [](WindowContext &c) -> QWidget * { return new TFrmRazao(c.db, &c.main); }},
+        {QStringLiteral("RazoporSistema1"), [](WindowContext &c) -> QWidget * { return new TFrmrazaoSistema(c.db, &c.main); }},
+        {QStringLiteral("Impresso2"), [](WindowContext &c) -> QWidget * { return new TfrmParamImp(PrintParameters::defaultPath(), &c.main); }},
+    };
     return table;
 }
 
