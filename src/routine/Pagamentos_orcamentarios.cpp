@@ -8,12 +8,15 @@ QString Pagamentos_orcamentarios::linkPairsSql() const
     return QStringLiteral("SELECT DISTINCT VINGRUPO,VINCODIGO FROM DESPES");
 }
 
+// The budget allocation as EXISTS rather than a join: DESDIS.FICHA is its key, so
+// the sum is the same, and Firebird then reads the view from the pair's
+// commitments instead of scanning every payment for each pair.
 Money Pagamentos_orcamentarios::paid(const LinkPair &p)
 {
-    return sum(QStringLiteral("select CAST(sum(b.vapag) AS DOUBLE PRECISION) AS vapag from VIEWVAPAG B INNER join DESDIS A on "
-                              "a.ficha=b.ficha where B.VINGRUPO='") +
+    return sum(QStringLiteral("select CAST(sum(b.vapag) AS DOUBLE PRECISION) AS vapag from VIEWVAPAG B where B.VINGRUPO='") +
                q(p.vingrupo) + QStringLiteral("' AND B.VINCODIGO='") + q(p.vincodigo) +
-               QStringLiteral("' AND a.EXTRA='N' and extract(month from b.dtpag)=") + month() + QStringLiteral("  "));
+               QStringLiteral("' and extract(month from b.dtpag)=") + month() +
+               QStringLiteral(" and exists (select 1 from DESDIS A where a.ficha=b.ficha and a.EXTRA='N')"));
 }
 
 void Pagamentos_orcamentarios::postPair(const QString &vingrupo, const QString &vincodigo)
