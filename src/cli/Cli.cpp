@@ -1,10 +1,12 @@
 #include "cli/Cli.h"
 
+#include "cli/BenchPostCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliError.h"
 #include "cli/DemoCommand.h"
 #include "cli/FoundationCommands.h"
 #include "cli/PrintCommand.h"
+#include "cli/PostMonthCommand.h"
 #include "data/DbError.h"
 #include "data/PathError.h"
 #include "data/ZolvConfig.h"
@@ -17,6 +19,8 @@ const QList<Cli::Command> &Cli::commands()
         {"info", "info", FoundationCommands::info},
         {"demo", "demo --dir PASTA [--year AAAA] [--scale N] [--seed S] [--check]", DemoCommand::run},
         {"print", "print <diario|rascunho-periodo|rascunho-registro|razao|razao-sistema> [--de dd/mm/aaaa] [--ate dd/mm/aaaa] [--reg-de N] [--reg-ate N] [--conta C] [--sistema 1-4] [--grupo G] [--codigo C] [--filtro consolidado|nao-consolidado|vinculo] --pdf ARQUIVO", PrintCommand::run},
+        {"post-month", "post-month <1-12|TODOS>", PostMonthCommand::run},
+        {"bench-post", "bench-post [--month N]", BenchPostCommand::run},
     };
     return list;
 }

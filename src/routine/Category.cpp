@@ -7,6 +7,20 @@
 
 #include <exception>
 
+namespace {
+
+// Padding of CHAR columns goes; a leading blank is part of the value and must
+// reach the pair's statements as stored.
+QString unpadded(const QVariant &v)
+{
+    QString s = v.toString();
+    while (s.endsWith(u' '))
+        s.chop(1);
+    return s;
+}
+
+} // namespace
+
 bool Category::run()
 {
     try {
@@ -15,7 +29,7 @@ bool Category::run()
         {
             QSqlQuery q = ctx.db.query(linkPairsSql());
             while (q.next())
-                pairs.append({q.value(0).toString().trimmed(), q.value(1).toString().trimmed()});
+                pairs.append({unpadded(q.value(0)), unpadded(q.value(1))});
         }
         for (const auto &[g, c] : pairs)
             postPair(g, c);
@@ -44,7 +58,7 @@ QStringList Category::list(const QString &sql)
     QStringList r;
     QSqlQuery q = ctx.db.query(sql);
     while (q.next())
-        r << q.value(0).toString().trimmed();
+        r << unpadded(q.value(0));
     return r;
 }
 

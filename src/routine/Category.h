@@ -7,6 +7,12 @@
 
 struct MonthlyContext;
 
+// The link ("vínculo") a category posts under: every line of the pair carries it.
+struct LinkPair {
+    QString vingrupo;
+    QString vincodigo;
+};
+
 // The frame every category of the monthly run follows: clear the month's rows of
 // its entry kind, list the link pairs of its tables, post each pair. A category
 // is its queries and its posting rules; run() never throws: any error ends the
@@ -30,7 +36,7 @@ protected:
     virtual void clearMonth();
     // First column of the first row as money; an empty sum is zero.
     Money sum(const QString &sql);
-    // First column of every row, trimmed.
+    // First column of every row, without the padding of CHAR columns.
     QStringList list(const QString &sql);
     QString month() const;
     QString RD(const QString &alias) const;

@@ -1,6 +1,12 @@
 #include "routine/CategoryCatalog.h"
 
+#include "routine/CONTAS_CAIXA.h"
 #include "routine/Category.h"
+#include "routine/Despesa_anulada.h"
+#include "routine/Despesa_empenhada.h"
+#include "routine/Divida_Ativa.h"
+#include "routine/Pagamentos_orcamentarios.h"
+#include "routine/Receitas_realizadas.h"
 
 namespace {
 
@@ -18,14 +24,14 @@ const QList<MonthlyRun::StatusRow> &statusRows()
 {
     static const QList<MonthlyRun::StatusRow> rows = {
         {QStringLiteral("Créditos Orçamentários Suplementar e Especial"), QStringLiteral("credito_suplementar"), {}},
-        {QStringLiteral("Despesa Empenhada"), QStringLiteral("Despesa_empenhada"), {}},
-        {QStringLiteral("Despesa Anulada"), QStringLiteral("Despesa_anulada"), {}},
-        {QStringLiteral("Receita Realizada"), QStringLiteral("Receitas_realizadas"), {}},
+        {QStringLiteral("Despesa Empenhada"), QStringLiteral("Despesa_empenhada"), make<Despesa_empenhada>()},
+        {QStringLiteral("Despesa Anulada"), QStringLiteral("Despesa_anulada"), make<Despesa_anulada>()},
+        {QStringLiteral("Receita Realizada"), QStringLiteral("Receitas_realizadas"), make<Receitas_realizadas>()},
         {QStringLiteral("Receita Anulada"), QString(), {}},
         {QStringLiteral("Despesa e Receita Extraorçamentaria"), QStringLiteral("Receitas_EXTRAS"), {}},
-        {QStringLiteral("Contas Correntes e Caixa"), QStringLiteral("CONTAS_CAIXA"), {}},
-        {QStringLiteral("Despesa Orçamentária Paga"), QStringLiteral("Pagamentos_orcamentarios"), {}},
-        {QStringLiteral("Incorporação de Bens Móveis e Imóveis"), QStringLiteral("Divida_Ativa"), {}},
+        {QStringLiteral("Contas Correntes e Caixa"), QStringLiteral("CONTAS_CAIXA"), make<CONTAS_CAIXA>()},
+        {QStringLiteral("Despesa Orçamentária Paga"), QStringLiteral("Pagamentos_orcamentarios"), make<Pagamentos_orcamentarios>()},
+        {QStringLiteral("Incorporação de Bens Móveis e Imóveis"), QStringLiteral("Divida_Ativa"), make<Divida_Ativa>()},
         {QStringLiteral("Recebimento de Dívida Ativa"), QStringLiteral("CAUCOES"), {}},
         {QStringLiteral("Conta de Adiantamento"), QStringLiteral("ADIANTAMENTO"), {}},
         {QStringLiteral("Conta de Valores em Guarda"), QStringLiteral("VALORES_GUARDA"), {}},

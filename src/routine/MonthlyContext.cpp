@@ -1,5 +1,6 @@
 #include "routine/MonthlyContext.h"
 
+#include "data/ChartOfAccounts.h"
 #include "data/Database.h"
 
 QString MonthlyContext::RD(const QString &alias)
@@ -10,6 +11,14 @@ QString MonthlyContext::RD(const QString &alias)
     }
     if (!*leaveRdOut)
         return QStringLiteral(" ");
-    return QStringLiteral(" AND ((%1.TPEM<>'RD' OR %1.TPEM IS NULL) AND %1.PKEMPA NOT IN (SELECT PKEMP FROM DESPES WHERE TPEM='RD')) ")
+    // A commitment that refers to none has no PKEMPA: NOT IN alone would leave it
+    // out as soon as one RD commitment exists.
+    return QStringLiteral(" AND ((%1.TPEM<>'RD' OR %1.TPEM IS NULL) AND (%1.PKEMPA IS NULL OR %1.PKEMPA NOT IN (SELECT PKEMP FROM "
+                          "DESPES WHERE TPEM='RD'))) ")
         .arg(alias);
+}
+
+void MonthlyContext::reloadChart()
+{
+    chart = ChartOfAccounts::load(db);
 }

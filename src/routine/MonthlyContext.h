@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+class ChartOfAccounts;
 class Database;
 class Interaction;
 class PostingRoutine;
@@ -14,6 +15,11 @@ struct MonthlyContext {
     PostingRoutine &post;
     RunState &state;
     Interaction &ui;
+    // The chart the posting routine looks accounts up in.
+    ChartOfAccounts &chart;
+
+    // For a category that adds an account to CONPLA: the following lines find it.
+    void reloadChart();
 
     // The exclusion clause for commitments of type RD, for the table or alias
     // given; PARAMEDU is read once per run.

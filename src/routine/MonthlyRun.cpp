@@ -67,6 +67,23 @@ void MonthlyRun::readEntity()
 
 MonthlyRun::Outcome MonthlyRun::run(const QString &item, const Mark &mark, bool allMonths)
 {
+    Events events;
+    events.marked = mark;
+    return run(item, events, allMonths);
+}
+
+namespace {
+
+void notify(const std::function<void()> &event)
+{
+    if (event)
+        event();
+}
+
+} // namespace
+
+MonthlyRun::Outcome MonthlyRun::run(const QString &item, const Events &events, bool allMonths)
+{
     const QString caption = QString::fromUtf8(Caption);
     if (item.isEmpty()) {
         m_ui.message(noMonthMessage(), caption, Interaction::Icon::Warning);
@@ -78,20 +95,26 @@ MonthlyRun::Outcome MonthlyRun::run(const QString &item, const Mark &mark, bool 
         m_ui.message(emptyJournalMessage(), caption, Interaction::Icon::Warning);
         return Outcome::EmptyJournal;
     }
+    notify(events.starting);
     if (monthOf(item) == 0)
         return Outcome::AllMonthsRequested;
+    notify(events.posting);
 
     readEntity();
     m_state.month = monthOf(item);
     m_state.runDay = CommonRoutines::ultimo_dia_mes(m_state.month, m_state.fiscalYear.toInt());
 
-    const ChartOfAccounts chart = ChartOfAccounts::load(m_db);
+    ChartOfAccounts chart = ChartOfAccounts::load(m_db);
     const StandardHistories histories = StandardHistories::load(m_db);
     PostingRoutine routine(writer, chart, histories, m_ui);
     routine.setDate(m_state.runDate());
     routine.setBlock(100);
-    MonthlyContext ctx{m_db, routine, m_state, m_ui};
+    MonthlyContext ctx{m_db, routine, m_state, m_ui, chart};
 
+    const auto mark = [&events](int row, bool ok) {
+        if (events.marked)
+            events.marked(row, ok);
+    };
     const auto &rows = statusRows();
     for (int i = 0; i < rows.size(); ++i) {
         const StatusRow &row = rows[i];
@@ -104,9 +127,11 @@ MonthlyRun::Outcome MonthlyRun::run(const QString &item, const Mark &mark, bool 
         writer.flush(m_ui);
         if (m_ui.cancelled()) {
             m_ui.message(interruptedMessage(), caption, Interaction::Icon::Warning);
+            notify(events.postingDone);
             return Outcome::Interrupted;
         }
     }
+    notify(events.postingDone);
     cleanZeroLines();
     if (!allMonths)
         m_ui.message(endMessage(), caption, Interaction::Icon::Warning);

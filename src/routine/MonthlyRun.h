@@ -26,6 +26,18 @@ public:
     enum class Outcome { NoMonth, EmptyJournal, AllMonthsRequested, Interrupted, Completed };
     // Called after each status row: its index (0-15) and the result.
     using Mark = std::function<void(int row, bool ok)>;
+    // What a window shows of the run as it goes; every member may be left empty.
+    struct Events {
+        // The journal holds rows: the run is accepted (the interruption flag is
+        // cleared here, also when all months are asked for).
+        std::function<void()> starting;
+        // The month's categories are about to run.
+        std::function<void()> posting;
+        Mark marked;
+        // No category runs any more: after the last one, before the zero-line
+        // cleanup, or after the interruption has been told.
+        std::function<void()> postingDone;
+    };
 
     static const QList<StatusRow> &statusRows();
     // " 1- Janeiro" ... "12- Dezembro", "TODOS".
@@ -38,6 +50,7 @@ public:
     // `item` is the chosen entry of the month list (empty when none). When
     // `allMonths` is set, the run is one month of an all-months run and does not
     // show its end message.
+    Outcome run(const QString &item, const Events &events, bool allMonths = false);
     Outcome run(const QString &item, const Mark &mark, bool allMonths = false);
     const RunState &state() const { return m_state; }
 

@@ -5,6 +5,7 @@
 #include "reports/ui/TFrmrazaoSistema.h"
 #include "reports/ui/TfrmParamImp.h"
 #include "reports/ui/Tfrmrelatorio.h"
+#include "routine/ui/TFrmlancRotina.h"
 
 #include <QHash>
 
@@ -123,6 +124,12 @@ const QHash<QString, WindowFactory> &windowFactories()
         {QStringLiteral("Razo1"), [](WindowContext &c) -> QWidget * { return new TFrmRazao(c.db, &c.main); }},
         {QStringLiteral("RazoporSistema1"), [](WindowContext &c) -> QWidget * { return new TFrmrazaoSistema(c.db, &c.main); }},
         {QStringLiteral("Impresso2"), [](WindowContext &c) -> QWidget * { return new TfrmParamImp(PrintParameters::defaultPath(), &c.main); }},
+        {QStringLiteral("LanamentoRotina2"),
+         [](WindowContext &c) -> QWidget * {
+             auto *w = new TFrmlancRotina(c.db, c.ui);
+             QObject::connect(w, &TFrmlancRotina::allMonthsRequested, &c.main, &TFrmPrincipalVelqa8::requestAllMonths);
+             return w;
+         }},
     };
     return table;
 }
@@ -136,7 +143,10 @@ QList<ExtraWindow> extraWindowTable()
 // The loop over the months, once the monthly posting window exists.
 AllMonthsRun allMonthsLoop()
 {
-    return {};
+    return [](QWidget *window, WindowContext &) {
+        if (auto *monthly = qobject_cast<TFrmlancRotina *>(window))
+            monthly->runAllMonths();
+    };
 }
 
 } // namespace
