@@ -13,7 +13,21 @@ struct PostingRoutine::Line {
     Money amount;
     std::optional<int> histo;
     std::optional<QString> text;
+    bool mapped = true;
 };
+
+namespace {
+
+bool isDebitColumn(const QString &column)
+{
+    if (column.compare(QStringLiteral("debit"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (column.compare(QStringLiteral("credi"), Qt::CaseInsensitive) == 0)
+        return false;
+    throw std::invalid_argument("amount column must be debit or credi");
+}
+
+} // namespace
 
 PostingRoutine::PostingRoutine(JournalWriter &writer, const ChartOfAccounts &chart, const StandardHistories &histories,
                                Interaction &ui)
@@ -58,16 +72,43 @@ void PostingRoutine::salva_condia_HIST(const QString &vingrupo, const QString &v
     post({vingrupo, vincodigo, balco, column, ie, amount, std::nullopt, text});
 }
 
+void PostingRoutine::Salva_condia(const QString &vingrupo, const QString &vincodigo, const Unmapped &account, int histo,
+                                  const QString &column, int ie, Money amount)
+{
+    post({vingrupo, vincodigo, account.code, column, ie, amount, histo, std::nullopt, false});
+}
+
+void PostingRoutine::salva_condia_HIST(const QString &vingrupo, const QString &vincodigo, const Unmapped &account,
+                                       const QString &column, int ie, Money amount, const QString &text)
+{
+    post({vingrupo, vincodigo, account.code, column, ie, amount, std::nullopt, text, false});
+}
+
+void PostingRoutine::direct(const QString &vingrupo, const QString &vincodigo, const QString &balco,
+                            const QString &titco, const QString &column, int ie, Money amount, const QString &text)
+{
+    const bool isDebit = isDebitColumn(column);
+    JournalRow row;
+    row.vingrupo = vingrupo;
+    row.vincodigo = vincodigo;
+    row.balco = balco;
+    row.titco = titco.left(30);
+    row.datae = m_date;
+    row.discri = text.left(180);
+    (isDebit ? row.debit : row.credi) = amount;
+    row.ie = ie;
+    m_writer.append(std::move(row));
+}
+
 void PostingRoutine::post(const Line &line)
 {
-    const bool isDebit = line.column.compare(QStringLiteral("debit"), Qt::CaseInsensitive) == 0;
-    if (!isDebit && line.column.compare(QStringLiteral("credi"), Qt::CaseInsensitive) != 0)
-        throw std::invalid_argument("amount column must be debit or credi");
+    const bool isDebit = isDebitColumn(line.column);
 
     JournalRow row;
     row.vingrupo = line.vingrupo;
     row.vincodigo = line.vincodigo;
-    if (const auto *account = m_chart.find(line.balco)) {
+    const auto *account = line.mapped ? m_chart.find(line.balco) : nullptr;
+    if (account) {
         row.balco = line.balco;
         row.titco = account->titco.left(30);
     } else {

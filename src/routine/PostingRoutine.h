@@ -20,6 +20,13 @@ class StandardHistories;
 // code to an account passes the code itself, so the warning names it.
 class PostingRoutine {
 public:
+    // A code the category's rules have no account for. Its line is written with
+    // its amount and without account, and the warning names the code, even when
+    // the chart happens to hold an account of that number (an allocation account
+    // in no mapping is often a real account of another system).
+    struct Unmapped {
+        QString code;
+    };
     PostingRoutine(JournalWriter &writer, const ChartOfAccounts &chart, const StandardHistories &histories, Interaction &ui);
 
     void setDate(const QDate &date) { m_date = date; }
@@ -35,6 +42,15 @@ public:
     // Line with a description text instead of a standard history.
     void salva_condia_HIST(const QString &vingrupo, const QString &vincodigo, const QString &balco, const QString &column,
                            int ie, Money amount, const QString &text);
+    void Salva_condia(const QString &vingrupo, const QString &vincodigo, const Unmapped &account, int histo,
+                      const QString &column, int ie, Money amount);
+    void salva_condia_HIST(const QString &vingrupo, const QString &vincodigo, const Unmapped &account,
+                           const QString &column, int ie, Money amount, const QString &text);
+    // A line written as the caller gives it, on the date in force: the account is
+    // not looked up (the title is the caller's), and it has no history and no
+    // block number.
+    void direct(const QString &vingrupo, const QString &vincodigo, const QString &balco, const QString &titco,
+                const QString &column, int ie, Money amount, const QString &text);
     // System header row of a block: no account, no amounts, no link pair, the
     // current block number.
     void header(int ie, int system);
