@@ -63,6 +63,8 @@ void PostingRoutine::post(const Line &line)
     const bool isDebit = line.column.compare(QStringLiteral("debit"), Qt::CaseInsensitive) == 0;
     if (!isDebit && line.column.compare(QStringLiteral("credi"), Qt::CaseInsensitive) != 0)
         throw std::invalid_argument("amount column must be debit or credi");
+    if (m_skipZero && line.amount.isZero())
+        return;
 
     JournalRow row;
     row.vingrupo = line.vingrupo;
@@ -70,7 +72,7 @@ void PostingRoutine::post(const Line &line)
     if (const auto *account = m_chart.find(line.balco)) {
         row.balco = line.balco;
         row.titco = account->titco.left(30);
-    } else {
+    } else if (m_warnMissing) {
         m_ui.message(missingAccountMessage(line.balco, !line.text.has_value()), QString::fromUtf8(MissingAccountCaption),
                      Interaction::Icon::Warning);
     }
@@ -87,12 +89,12 @@ void PostingRoutine::post(const Line &line)
     m_writer.append(std::move(row));
 }
 
-void PostingRoutine::header(int ie, int system)
+JournalRow &PostingRoutine::header(int ie, int system)
 {
     JournalRow row;
     row.ie = ie;
     row.datae = m_date;
     row.titco = systemTitle(system);
     row.imp = QString::number(m_block);
-    m_writer.append(std::move(row));
+    return m_writer.append(std::move(row));
 }
