@@ -4,6 +4,7 @@
 #include "cli/CliError.h"
 #include "cli/DemoCommand.h"
 #include "cli/FoundationCommands.h"
+#include "cli/OpeningCommand.h"
 #include "cli/PrintCommand.h"
 #include "data/DbError.h"
 #include "data/PathError.h"
@@ -17,6 +18,7 @@ const QList<Cli::Command> &Cli::commands()
         {"info", "info", FoundationCommands::info},
         {"demo", "demo --dir PASTA [--year AAAA] [--scale N] [--seed S] [--check]", DemoCommand::run},
         {"print", "print <diario|rascunho-periodo|rascunho-registro|razao|razao-sistema> [--de dd/mm/aaaa] [--ate dd/mm/aaaa] [--reg-de N] [--reg-ate N] [--conta C] [--sistema 1-4] [--grupo G] [--codigo C] [--filtro consolidado|nao-consolidado|vinculo] --pdf ARQUIVO", PrintCommand::run},
+        {"opening", "opening [--groups 1,2,3] [--no-repair] [--no-conference]", OpeningCommand::run},
     };
     return list;
 }

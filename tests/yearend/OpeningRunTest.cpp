@@ -29,20 +29,6 @@ void oldRow(Database &db, int ie, const char *balco, const char *imp = "9")
             {QString::fromLatin1(balco), ie, QString::fromLatin1(imp)});
 }
 
-// A previous year with one account on each side, and DESCON and budget records
-// for the two other groups.
-void typicalYear(OpeningFixture &f)
-{
-    OpeningFixture::account(*f.previous, QStringLiteral("311101"), QStringLiteral("D"), "700.00");
-    OpeningFixture::account(*f.previous, QStringLiteral("361101"), QStringLiteral("C"), "700.00");
-    f.accounts({QStringLiteral("311101"), QStringLiteral("361101"), QStringLiteral("251101"), QStringLiteral("261101"),
-                QStringLiteral("111101"), QStringLiteral("162101"), QStringLiteral("152101"), QStringLiteral("121101")});
-    f.current->exec(QStringLiteral("INSERT INTO DESCON (CONTA, BALCO, SALDOINICIAL, VINGRUPO, VINCODIGO) VALUES (1, '311101', 700, '001', '001')"));
-    f.current->exec(QStringLiteral("INSERT INTO RECTAB (CODRE, NOMRE) VALUES ('11120000', 'IPTU')"));
-    f.current->exec(QStringLiteral("INSERT INTO RECDIS (FICHA, CODRE, TOTOR, EXTRA, VINGRUPO, VINCODIGO) VALUES (1, '11120000', 500, 'N', '001', '001')"));
-    f.current->exec(QStringLiteral("INSERT INTO DESDIS (FICHA, DOTAC, EXTRA, VINGRUPO, VINCODIGO) VALUES (1, 500, 'N', '001', '001')"));
-}
-
 QStringList journal(Database &db)
 {
     QStringList rows;
@@ -72,7 +58,7 @@ OpeningRun::Outcome run(OpeningFixture &f, Interaction &ui, const OpeningRun::Op
 TEST(OpeningRun, AFirstOpeningAsksNothing)
 {
     OpeningFixture f;
-    typicalYear(f);
+    f.typicalYear();
     ScriptedInteraction ui;
     QList<QPair<Step, bool>> marks;
     EXPECT_EQ(run(f, ui, groupsOnly(), &marks), OpeningRun::Outcome::Completed);
@@ -89,7 +75,7 @@ TEST(OpeningRun, ConfirmationsGuardExistingOpeningRows)
     const QList<QList<Button>> declined = {{Button::No}, {Button::Yes, Button::No}};
     for (const auto &answers : declined) {
         OpeningFixture f;
-        typicalYear(f);
+        f.typicalYear();
         oldRow(*f.current, 1, "311101");
         oldRow(*f.current, 3, "111101");
         const QStringList before = journal(*f.current);
@@ -109,7 +95,7 @@ TEST(OpeningRun, ConfirmationsGuardExistingOpeningRows)
 TEST(OpeningRun, ASecondRunReplacesTheFirst)
 {
     OpeningFixture f;
-    typicalYear(f);
+    f.typicalYear();
     oldRow(*f.current, 7, "311101"); // a routine row of another kind stays
     ScriptedInteraction first;
     run(f, first, groupsOnly());
@@ -125,7 +111,7 @@ TEST(OpeningRun, ASecondRunReplacesTheFirst)
 TEST(OpeningRun, OnlyTheChosenGroupsAreCleared)
 {
     OpeningFixture f;
-    typicalYear(f);
+    f.typicalYear();
     oldRow(*f.current, 1, "311101");
     oldRow(*f.current, 2, "251101");
     oldRow(*f.current, 3, "111101");
@@ -156,7 +142,7 @@ TEST(OpeningRun, AYearClosedByLinkAsksWhetherToKeepThePatrimonialRows)
     const QPair<Button, int> answers[] = {{Button::Yes, 0}, {Button::No, 1}, {Button::Cancel, 1}};
     for (const auto &[answer, kept] : answers) {
         OpeningFixture f;
-        typicalYear(f);
+        f.typicalYear();
         f.previous->exec(QStringLiteral("UPDATE FINAL SET VINGRUPO='002', VINCODIGO='001'"));
         oldRow(*f.current, 1, "311201");
         ScriptedInteraction ui;
@@ -175,7 +161,7 @@ TEST(OpeningRun, AYearClosedByLinkAsksWhetherToKeepThePatrimonialRows)
 TEST(OpeningRun, APreviousYearWithoutFinalIsAConsolidatedClosing)
 {
     OpeningFixture f;
-    typicalYear(f);
+    f.typicalYear();
     f.previous->exec(QStringLiteral("DROP TABLE FINAL"));
     oldRow(*f.current, 1, "311201");
     ScriptedInteraction ui;
@@ -242,7 +228,7 @@ TEST(OpeningRun, WithoutThePreviousYearOnlyTheCurrentAccountsAreOpened)
 TEST(OpeningRun, ARefusedRowUndoesTheWholeOpening)
 {
     OpeningFixture f;
-    typicalYear(f);
+    f.typicalYear();
     oldRow(*f.current, 1, "311201");
     f.current->exec(QStringLiteral("ALTER TABLE CONDIA ADD CONSTRAINT CK_TEST_NO_BUDGET CHECK (IE IS DISTINCT FROM 3 OR BALCO IS NULL OR BALCO <> '121101')"));
     const QStringList before = journal(*f.current);
