@@ -7,6 +7,7 @@
 #include "data/StandardHistories.h"
 #include "data/TransactionGuard.h"
 #include "routine/PostingRoutine.h"
+#include "yearend/ChartRepair.h"
 #include "yearend/OpeningConference.h"
 #include "yearend/OpeningContext.h"
 #include "yearend/OpeningGroups.h"
@@ -173,6 +174,15 @@ OpeningRun::Outcome OpeningRun::run(const Options &options, const Mark &mark)
         tx.commit();
     }
 
+    if (options.repair) {
+        try {
+            ChartRepair(m_db, m_ui).corrige_plano();
+        } catch (...) {
+            mark(Step::Repair, false);
+            throw;
+        }
+        mark(Step::Repair, true);
+    }
     if (options.conference) {
         OpeningConference conference(m_db, m_paths.resolve(QStringLiteral("D")), m_ui);
         mark(Step::Conference, !conference.conferencia());

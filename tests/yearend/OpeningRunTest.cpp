@@ -238,3 +238,35 @@ TEST(OpeningRun, ARefusedRowUndoesTheWholeOpening)
     EXPECT_EQ(journal(*f.current), before);
     EXPECT_TRUE(ui.texts().last().startsWith(QStringLiteral("Atenção: O seguinte erro ocorreu: ")));
 }
+
+TEST(OpeningRun, EveryStepIsMarkedAndTheChartIsRepairedAfterTheOpening)
+{
+    OpeningFixture f;
+    f.typicalYear();
+    ScriptedInteraction ui;
+    QList<QPair<Step, bool>> marks;
+    EXPECT_EQ(run(f, ui, OpeningRun::Options{}, &marks), OpeningRun::Outcome::Completed);
+    EXPECT_EQ(marks, (QList<QPair<Step, bool>>{{Step::Patrimonial, true},
+                                               {Step::Financial, true},
+                                               {Step::Budget, true},
+                                               {Step::Repair, true},
+                                               {Step::Conference, true}}));
+    EXPECT_TRUE(ui.said.isEmpty()) << ui.texts().join(u'|').toStdString();
+    EXPECT_GE(f.current->scalar(QStringLiteral("SELECT COUNT(*) FROM CONPLA")).toInt(), 638);
+    EXPECT_FALSE(QFile::exists(f.dataDir() + QStringLiteral("/erroini.txt")));
+}
+
+// The repair runs after the opening is committed: its failure is told and
+// thrown, and the opening stays written.
+TEST(OpeningRun, ARepairErrorLeavesTheOpeningWritten)
+{
+    OpeningFixture f;
+    f.typicalYear();
+    f.current->exec(QStringLiteral("ALTER TABLE CONPLA ADD CONSTRAINT CK_TEST_REFUSE CHECK (BALCO <> '100000')"));
+    ScriptedInteraction ui;
+    QList<QPair<Step, bool>> marks;
+    EXPECT_THROW(run(f, ui, OpeningRun::Options{}, &marks), DbError);
+    EXPECT_EQ(marks.last(), qMakePair(Step::Repair, false));
+    EXPECT_EQ(marks.size(), 4);
+    EXPECT_EQ(count(*f.current, QStringLiteral("IE IN (1,2,3)")), 11);
+}
