@@ -1,11 +1,15 @@
 #include "app/ui/WindowCatalog.h"
 
+#include "app/StartupOptions.h"
 #include "app/ui/TFrmPrincipalVelqa8.h"
+#include "data/ZolvConfig.h"
 #include "reports/ui/TFrmRazao.h"
 #include "reports/ui/TFrmrazaoSistema.h"
 #include "reports/ui/TfrmParamImp.h"
 #include "reports/ui/Tfrmrelatorio.h"
+#include "yearend/ui/TFrmInicialDiario.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 // The names in this file are the main window's objectNames; tests and other
@@ -123,6 +127,11 @@ const QHash<QString, WindowFactory> &windowFactories()
         {QStringLiteral("Razo1"), [](WindowContext &c) -> QWidget * { return new TFrmRazao(c.db, &c.main); }},
         {QStringLiteral("RazoporSistema1"), [](WindowContext &c) -> QWidget * { return new TFrmrazaoSistema(c.db, &c.main); }},
         {QStringLiteral("Impresso2"), [](WindowContext &c) -> QWidget * { return new TfrmParamImp(PrintParameters::defaultPath(), &c.main); }},
+        {QStringLiteral("Automtico1"),
+         [](WindowContext &c) -> QWidget * {
+             return new TFrmInicialDiario(
+                 c.db, StartupOptions::parse(QCoreApplication::arguments().mid(1), ZolvConfig::defaultPath()).iniPath, c.ui);
+         }},
     };
     return table;
 }

@@ -52,7 +52,6 @@ TFrmInicialDiario::TFrmInicialDiario(Database &db, const QString &iniPath, Inter
 {
     setObjectName(QStringLiteral("TFrmInicialDiario"));
     setWindowTitle(QStringLiteral("Lançamentos Iniciais Anual"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("painel"));
