@@ -3,6 +3,7 @@
 #include "data/ChartOfAccounts.h"
 #include "data/Database.h"
 #include "data/JournalWriter.h"
+#include "data/PathError.h"
 #include "data/PathResolver.h"
 #include "data/StandardHistories.h"
 #include "data/TransactionGuard.h"
@@ -58,6 +59,15 @@ QString OpeningRun::keepQuestion()
                           "Deseja importar sem apagar os lançamentos patrimoniais já existentes possibilitando assim que "
                           "sejam importados encerramentos patrimoniais de outros vinculos e entidades? \r"
                           "O que fazer com os lançamentos patrimoniais já existentes na abertura?");
+}
+
+QString OpeningRun::errorText(const std::exception &error)
+{
+    if (const auto *db = dynamic_cast<const DbError *>(&error))
+        return db->driverText();
+    if (const auto *path = dynamic_cast<const PathError *>(&error))
+        return path->text();
+    return QString::fromUtf8(error.what());
 }
 
 std::array<bool, 3> OpeningRun::groupsWithoutRows(Database &db)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -66,6 +67,10 @@ public:
     static QString manualRowsQuestion();
     static constexpr const char *KeepCaption = "Lançamentos iniciais já existentes! O que fazer?";
     static QString keepQuestion();
+    // An error that escapes the run reaches the user as any error no step
+    // handles: the program's title as caption, the error's own words.
+    static constexpr const char *ErrorCaption = "Diário/Razão";
+    static QString errorText(const std::exception &error);
 
 private:
     void readFiscalYear();

@@ -1,6 +1,5 @@
 #include "yearend/ui/TFrmInicialDiario.h"
 
-#include "data/DbError.h"
 #include "data/Interaction.h"
 #include "yearend/OpeningConference.h"
 #include "yearend/ProblemFile.h"
@@ -181,6 +180,11 @@ void TFrmInicialDiario::showProblemFile()
     btnimprime->setVisible(exists);
 }
 
+void TFrmInicialDiario::showError(const std::exception &error)
+{
+    m_ui.message(OpeningRun::errorText(error), QString::fromUtf8(OpeningRun::ErrorCaption), Interaction::Icon::Error);
+}
+
 void TFrmInicialDiario::FormShow()
 {
     try {
@@ -191,10 +195,8 @@ void TFrmInicialDiario::FormShow()
         check1->setChecked(without[0]);
         Check2->setChecked(without[1]);
         Check3->setChecked(without[2]);
-    } catch (const DbError &e) {
-        m_ui.message(e.driverText(), QStringLiteral("Erro"), Interaction::Icon::Error);
     } catch (const std::exception &e) {
-        m_ui.message(QString::fromUtf8(e.what()), QStringLiteral("Erro"), Interaction::Icon::Error);
+        showError(e);
     }
 }
 
@@ -233,11 +235,8 @@ void TFrmInicialDiario::btnokClick()
         });
         if (outcome == OpeningRun::Outcome::Declined)
             return;
-    } catch (const DbError &e) {
-        m_ui.message(e.driverText(), QStringLiteral("Erro"), Interaction::Icon::Error);
-        return;
     } catch (const std::exception &e) {
-        m_ui.message(QString::fromUtf8(e.what()), QStringLiteral("Erro"), Interaction::Icon::Error);
+        showError(e);
         return;
     }
     if (options.conference)

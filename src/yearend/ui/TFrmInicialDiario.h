@@ -44,6 +44,7 @@ private:
     void situacao(OpeningRun::Step step, bool ok);
     void showProblemFile();
     QString dataDirectory() const;
+    void showError(const std::exception &error);
     // The keep-or-delete question, with the buttons "Apagar", "Não Apagar" and Cancel.
     static Interaction::Button askKeepOrDelete(QWidget *parent, const QString &text, const QString &caption);
 

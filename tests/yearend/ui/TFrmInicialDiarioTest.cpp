@@ -121,6 +121,28 @@ private slots:
         QVERIFY(child<QLabel>(w, "labeltermino")->text().isEmpty());
         QVERIFY(!child<QPushButton>(w, "btnok")->isEnabled());
     }
+
+    // A repair that fails after the opening was written: its own message, then
+    // the error as any error no step handles; the run ends without the end label.
+    void anErrorEndsTheRunWithItsMessage()
+    {
+        OpeningFixture f;
+        f.typicalYear();
+        f.current->exec(QStringLiteral("ALTER TABLE CONPLA ADD CONSTRAINT CK_TEST_REFUSE CHECK (BALCO <> '100000')"));
+        ScriptedInteraction ui;
+        TFrmInicialDiario w(*f.current, f.ini, ui);
+        w.show();
+        QTRY_COMPARE(child<QLabel>(w, "situ4")->text(), QStringLiteral("OK"));
+        QTest::mouseClick(child<QPushButton>(w, "btnok"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(w, "SITU5")->text(), QStringLiteral("Erro"));
+        QVERIFY(child<QLabel>(w, "x5")->isVisible());
+        QVERIFY(child<QLabel>(w, "labeltermino")->text().isEmpty());
+        QCOMPARE(ui.said.size(), 2);
+        QVERIFY(ui.said[0].text.startsWith(QStringLiteral("O seguinte erro ocorreu:")));
+        QCOMPARE(ui.said[1].caption, QStringLiteral("Diário/Razão"));
+        QVERIFY(ui.said[1].text.contains(QStringLiteral("CK_TEST_REFUSE")));
+        QCOMPARE(count(*f.current, "IE=1"), 3);
+    }
 };
 
 QTEST_MAIN(TFrmInicialDiarioTest)
