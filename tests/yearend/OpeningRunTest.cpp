@@ -1,6 +1,7 @@
 #include "OpeningFixture.h"
 #include "data/ScriptedInteraction.h"
 #include "yearend/OpeningGroups.h"
+#include "routine/MonthlyRun.h"
 #include "yearend/OpeningRun.h"
 
 #include <gtest/gtest.h>
@@ -269,4 +270,24 @@ TEST(OpeningRun, ARepairErrorLeavesTheOpeningWritten)
     EXPECT_EQ(marks.last(), qMakePair(Step::Repair, false));
     EXPECT_EQ(marks.size(), 4);
     EXPECT_EQ(count(*f.current, QStringLiteral("IE IN (1,2,3)")), 11);
+}
+
+// The monthly run refuses an empty journal; once opened, it accepts it and its
+// clean-up of zero lines leaves the opening as it was.
+TEST(OpeningRun, TheMonthlyRunAcceptsTheOpenedJournal)
+{
+    OpeningFixture f;
+    f.typicalYear();
+    ScriptedInteraction ui;
+    const auto noMark = [](int, bool) {};
+    EXPECT_EQ(MonthlyRun(*f.current, ui).run(MonthlyRun::monthItems()[0], noMark), MonthlyRun::Outcome::EmptyJournal);
+    run(f, ui, groupsOnly());
+    const QStringList opened = journal(*f.current);
+    ScriptedInteraction monthly;
+    EXPECT_EQ(MonthlyRun(*f.current, monthly).run(MonthlyRun::monthItems()[0], noMark), MonthlyRun::Outcome::Completed);
+    QStringList openingRows;
+    for (const QString &row : journal(*f.current))
+        if (QStringList{"1", "2", "3"}.contains(row.section(u'|', 0, 0)))
+            openingRows << row;
+    EXPECT_EQ(openingRows, opened);
 }
