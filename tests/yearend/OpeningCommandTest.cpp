@@ -1,5 +1,8 @@
 #include "OpeningFixture.h"
 #include "cli/Cli.h"
+#include "data/ConnectionSetup.h"
+#include "data/ScriptedInteraction.h"
+#include "routine/MonthlyRun.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +14,19 @@ struct Result {
     QString err;
 };
 
-Result cli(const OpeningFixture &f, QStringList args)
+Result cli(const QString &ini, QStringList args)
 {
     QString out, err;
     QTextStream o(&out), e(&err);
-    const int status = Cli::run(QStringList{QStringLiteral("--ini"), f.ini} + args, o, e);
+    const int status = Cli::run(QStringList{QStringLiteral("--ini"), ini} + args, o, e);
     o.flush();
     e.flush();
     return {status, out, err};
+}
+
+Result cli(const OpeningFixture &f, const QStringList &args)
+{
+    return cli(f.ini, args);
 }
 
 } // namespace
@@ -63,4 +71,34 @@ TEST(OpeningCommand, ProblemsFoundFailTheCommandAndNameTheFile)
     EXPECT_TRUE(r.out.contains(QStringLiteral("Conferência de Códigos do Plano de Contas ........................................... Erro\n")));
     EXPECT_TRUE(r.out.contains(QStringLiteral("/ARQ2024/erroini.txt\n")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("ATENÇÃO!: Foram detectados alguns problemas")));
+}
+
+// The demo municipality's closed year opens the new one: every step OK, the
+// journal balanced per kind, no line without account, and the monthly run
+// accepts it.
+TEST(OpeningCommand, OpensTheDemoMunicipality)
+{
+    QTemporaryDir dir(TestDatabase::workDir() + QStringLiteral("/demo-XXXXXX"));
+    const QString root = dir.filePath(QStringLiteral("municipio"));
+    const QString ini = root + QStringLiteral("/Zolv.ini");
+    const Result demo = cli(ini, {QStringLiteral("demo"), QStringLiteral("--dir"), root});
+    ASSERT_EQ(demo.status, 0) << demo.err.toStdString();
+
+    const Result opening = cli(ini, {QStringLiteral("opening")});
+    EXPECT_EQ(opening.status, 0) << opening.err.toStdString();
+    EXPECT_EQ(opening.out.count(QStringLiteral(" OK\n")), 5) << opening.out.toStdString();
+
+    ScriptedInteraction ui;
+    const auto db = ConnectionSetup(ini).connect(ui);
+    ASSERT_TRUE(db);
+    QSqlQuery sums = db->query(QStringLiteral("SELECT IE, SUM(DEBIT), SUM(CREDI), COUNT(*) FROM CONDIA GROUP BY IE ORDER BY IE"));
+    QList<int> kinds;
+    while (sums.next()) {
+        kinds << sums.value(0).toInt();
+        EXPECT_EQ(Money::fromVariant(sums.value(1), 2), Money::fromVariant(sums.value(2), 2)) << kinds.last();
+        EXPECT_GT(sums.value(3).toInt(), 1) << kinds.last();
+    }
+    EXPECT_EQ(kinds, (QList<int>{1, 2, 3}));
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM CONDIA WHERE BALCO IS NULL AND TITCO NOT LIKE 'SISTEMA%'")).toInt(), 0);
+    EXPECT_EQ(MonthlyRun(*db, ui).run(MonthlyRun::monthItems()[0], [](int, bool) {}), MonthlyRun::Outcome::Completed);
 }
