@@ -1,6 +1,8 @@
 #include "yearend/ui/TFrmInicialDiario.h"
 
 #include "data/Interaction.h"
+#include "reports/OpeningReports.h"
+#include "reports/ui/ReportPreview.h"
 #include "yearend/OpeningConference.h"
 #include "yearend/ProblemFile.h"
 
@@ -93,9 +95,6 @@ TFrmInicialDiario::TFrmInicialDiario(Database &db, const QString &iniPath, Inter
     btnimprime->setObjectName(QStringLiteral("btnimprime"));
     BitBtn1 = new QPushButton(QStringLiteral("Conferência Extra"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    // The two printouts come with the report engine.
-    btnimprime->setEnabled(false);
-    BitBtn1->setEnabled(false);
     btnimprime->hide();
 
     auto *buttons = new QHBoxLayout;
@@ -114,6 +113,8 @@ TFrmInicialDiario::TFrmInicialDiario(Database &db, const QString &iniPath, Inter
 
     connect(btnok, &QPushButton::clicked, this, &TFrmInicialDiario::btnokClick);
     connect(btncancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnimprime, &QPushButton::clicked, this, &TFrmInicialDiario::btnimprimeClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFrmInicialDiario::BitBtn1Click);
 }
 
 TFrmInicialDiario::~TFrmInicialDiario() = default;
@@ -213,6 +214,18 @@ Interaction::Button TFrmInicialDiario::askKeepOrDelete(QWidget *parent, const QS
     if (box.clickedButton() == keep)
         return Interaction::Button::No;
     return Interaction::Button::Cancel;
+}
+
+void TFrmInicialDiario::btnimprimeClick()
+{
+    // The memo's text as it stands is what prints.
+    const QString problems = Memo1->toPlainText();
+    ReportPreview::run(this, [problems] { return OpeningReports::errors(problems); });
+}
+
+void TFrmInicialDiario::BitBtn1Click()
+{
+    ReportPreview::run(this, [this] { return OpeningReports::extraConference(m_db); });
 }
 
 void TFrmInicialDiario::btnokClick()

@@ -28,6 +28,10 @@ public:
 public slots:
     void FormShow();
     void btnokClick();
+    // "Imprimir ERROS": the problems as the memo shows them.
+    void btnimprimeClick();
+    // "Conferência Extra": the extra-budget records against the chart.
+    void BitBtn1Click();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,5 +1,7 @@
 #include "../OpeningFixture.h"
 #include "data/ScriptedInteraction.h"
+#include "reports/Report.h"
+#include "reports/ui/ReportPreview.h"
 #include "yearend/OpeningRun.h"
 #include "yearend/ui/TFrmInicialDiario.h"
 
@@ -61,6 +63,24 @@ private slots:
         QCOMPARE(child<QCheckBox>(w, "Check3")->text(), OpeningRun::caption(OpeningRun::Step::Budget));
         QCOMPARE(child<QPushButton>(w, "btnok")->text(), QStringLiteral("Lançar"));
         QCOMPARE(child<QPushButton>(w, "BitBtn1")->text(), QStringLiteral("Conferência Extra"));
+
+        // Both printouts open in the preview.
+        for (const char *button : {"btnimprime", "BitBtn1"}) {
+            QString title;
+            int pages = 0;
+            QTimer::singleShot(0, [&] {
+                auto *preview = qobject_cast<ReportPreview *>(QApplication::activeModalWidget());
+                QVERIFY(preview);
+                preview->finishLayout();
+                title = preview->report().title();
+                pages = preview->report().pages().pageCount();
+                preview->reject();
+            });
+            QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
+            QVERIFY2(pages > 0, button);
+            QCOMPARE(title, QLatin1String(button) == u"BitBtn1" ? QStringLiteral("Conferência Extra")
+                                                                 : QStringLiteral("Erros encontrados"));
+        }
     }
 
     // "Lançar" over an earlier opening of a year closed by link: two yeses, then
