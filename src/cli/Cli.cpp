@@ -5,6 +5,7 @@
 #include "cli/CliError.h"
 #include "cli/DemoCommand.h"
 #include "cli/FoundationCommands.h"
+#include "cli/OpeningCommand.h"
 #include "cli/PrintCommand.h"
 #include "cli/PostMonthCommand.h"
 #include "data/DbError.h"
@@ -21,6 +22,7 @@ const QList<Cli::Command> &Cli::commands()
         {"print", "print <diario|rascunho-periodo|rascunho-registro|razao|razao-sistema> [--de dd/mm/aaaa] [--ate dd/mm/aaaa] [--reg-de N] [--reg-ate N] [--conta C] [--sistema 1-4] [--grupo G] [--codigo C] [--filtro consolidado|nao-consolidado|vinculo] --pdf ARQUIVO", PrintCommand::run},
         {"post-month", "post-month <1-12|TODOS>", PostMonthCommand::run},
         {"bench-post", "bench-post [--month N]", BenchPostCommand::run},
+        {"opening", "opening [--groups 1,2,3] [--no-repair] [--no-conference]", OpeningCommand::run},
     };
     return list;
 }

@@ -103,6 +103,8 @@ void PostingRoutine::direct(const QString &vingrupo, const QString &vincodigo, c
 void PostingRoutine::post(const Line &line)
 {
     const bool isDebit = isDebitColumn(line.column);
+    if (m_skipZero && line.amount.isZero())
+        return;
 
     JournalRow row;
     row.vingrupo = line.vingrupo;
@@ -111,7 +113,7 @@ void PostingRoutine::post(const Line &line)
     if (account) {
         row.balco = line.balco;
         row.titco = account->titco.left(30);
-    } else {
+    } else if (m_warnMissing) {
         m_ui.message(missingAccountMessage(line.balco, !line.text.has_value()), QString::fromUtf8(MissingAccountCaption),
                      Interaction::Icon::Warning);
     }
@@ -128,12 +130,12 @@ void PostingRoutine::post(const Line &line)
     m_writer.append(std::move(row));
 }
 
-void PostingRoutine::header(int ie, int system)
+JournalRow &PostingRoutine::header(int ie, int system)
 {
     JournalRow row;
     row.ie = ie;
     row.datae = m_date;
     row.titco = systemTitle(system);
     row.imp = QString::number(m_block);
-    m_writer.append(std::move(row));
+    return m_writer.append(std::move(row));
 }

@@ -9,6 +9,7 @@ class ChartOfAccounts;
 class Interaction;
 class JournalWriter;
 class StandardHistories;
+struct JournalRow;
 
 // Appends journal lines for the automatic postings: the account's title from the
 // chart, the history's text, the date and block number in force. The monthly
@@ -35,6 +36,12 @@ public:
     int block() const { return m_block; }
     // Raises the block number by one and returns the new value.
     int raiseBlock() { return ++m_block; }
+    // The opening leaves out lines of amount zero instead of writing them.
+    void setSkipZeroAmounts(bool skip) { m_skipZero = skip; }
+    // The opening writes a line without account silently; only the mapping rules
+    // that cannot place a code ask for the warning.
+    void setWarnMissingAccount(bool warn) { m_warnMissing = warn; }
+    bool warnsMissingAccount() const { return m_warnMissing; }
 
     // Line with a standard history. `column` is "debit" or "credi" in any case.
     void Salva_condia(const QString &vingrupo, const QString &vincodigo, const QString &balco, int histo,
@@ -52,8 +59,9 @@ public:
     void direct(const QString &vingrupo, const QString &vincodigo, const QString &balco, const QString &titco,
                 const QString &column, int ie, Money amount, const QString &text);
     // System header row of a block: no account, no amounts, no link pair, the
-    // current block number.
-    void header(int ie, int system);
+    // current block number. Returned so that a caller may add the columns its
+    // headers carry besides (a link pair, TIPO); valid until the next append.
+    JournalRow &header(int ie, int system);
 
     // "SISTEMA ORCAMENTARIO" ... "SISTEMA ECONOMICO" for systems 1 to 4.
     static QString systemTitle(int system);
@@ -70,4 +78,6 @@ private:
     Interaction &m_ui;
     QDate m_date;
     int m_block = 100;
+    bool m_skipZero = false;
+    bool m_warnMissing = true;
 };

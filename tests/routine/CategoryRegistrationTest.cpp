@@ -42,11 +42,11 @@ TEST(CategoryRegistration, StatusRowsRunTheirCategoriesAgainAndAgain)
         for (int round = 0; round < 2; ++round) {
             JournalWriter writer(*r.db);
             writer.resetCounter();
-            const ChartOfAccounts chart = ChartOfAccounts::load(*r.db);
+            ChartOfAccounts chart = ChartOfAccounts::load(*r.db);
             const StandardHistories histories = StandardHistories::load(*r.db);
             PostingRoutine routine(writer, chart, histories, r.ui);
             routine.setDate(r.state.runDate());
-            MonthlyContext ctx{*r.db, routine, r.state, r.ui};
+            MonthlyContext ctx{*r.db, routine, r.state, r.ui, chart};
             const auto category = row->make(ctx);
             EXPECT_EQ(category->entryKind(), kind) << qPrintable(operation);
             EXPECT_TRUE(category->run()) << qPrintable(operation);

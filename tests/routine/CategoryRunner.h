@@ -31,12 +31,12 @@ public:
     {
         JournalWriter writer(*db);
         writer.resetCounter();
-        const ChartOfAccounts chart = ChartOfAccounts::load(*db);
+        ChartOfAccounts chart = ChartOfAccounts::load(*db);
         const StandardHistories histories = StandardHistories::load(*db);
         PostingRoutine routine(writer, chart, histories, ui);
         routine.setDate(state.runDate());
         routine.setBlock(100);
-        MonthlyContext ctx{*db, routine, state, ui};
+        MonthlyContext ctx{*db, routine, state, ui, chart};
         C category(ctx);
         m_kind = category.entryKind();
         const bool ok = category.run();

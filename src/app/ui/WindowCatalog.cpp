@@ -1,12 +1,16 @@
 #include "app/ui/WindowCatalog.h"
 
+#include "app/StartupOptions.h"
 #include "app/ui/TFrmPrincipalVelqa8.h"
+#include "data/ZolvConfig.h"
 #include "reports/ui/TFrmRazao.h"
 #include "reports/ui/TFrmrazaoSistema.h"
 #include "reports/ui/TfrmParamImp.h"
 #include "reports/ui/Tfrmrelatorio.h"
 #include "routine/ui/TFrmlancRotina.h"
+#include "yearend/ui/TFrmInicialDiario.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 // The names in this file are the main window's objectNames; tests and other
@@ -129,6 +133,11 @@ const QHash<QString, WindowFactory> &windowFactories()
              auto *w = new TFrmlancRotina(c.db, c.ui);
              QObject::connect(w, &TFrmlancRotina::allMonthsRequested, &c.main, &TFrmPrincipalVelqa8::requestAllMonths);
              return w;
+         }},
+        {QStringLiteral("Automtico1"),
+         [](WindowContext &c) -> QWidget * {
+             return new TFrmInicialDiario(
+                 c.db, StartupOptions::parse(QCoreApplication::arguments().mid(1), ZolvConfig::defaultPath()).iniPath, c.ui);
          }},
     };
     return table;

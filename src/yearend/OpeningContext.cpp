@@ -1,0 +1,8 @@
+#include "yearend/OpeningContext.h"
+
+#include "data/ChartOfAccounts.h"
+
+void OpeningContext::reloadChart()
+{
+    chart = ChartOfAccounts::load(db);
+}
