@@ -149,8 +149,9 @@ struct JournalRenumbering::Row {
 };
 
 JournalRenumbering::HeaderRefused::HeaderRefused(const QString &driverText, const QString &seq)
-    : std::runtime_error("header refused"),
-      m_text(QStringLiteral("O seguinte erro ocorreu: ") + driverText + QStringLiteral(" Numero de sequencia:") + seq)
+    : std::runtime_error((QStringLiteral("O seguinte erro ocorreu: ") + driverText + QStringLiteral(" Numero de sequencia:") + seq)
+                             .toStdString()),
+      m_text(QString::fromStdString(what()))
 {
 }
 
