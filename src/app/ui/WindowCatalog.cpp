@@ -9,6 +9,11 @@
 #include "reports/ui/Tfrmrelatorio.h"
 #include "routine/ui/TFrmlancRotina.h"
 #include "yearend/ui/TFrmInicialDiario.h"
+#include "master/ui/TFrmPesquisaVinculo.h"
+#include "master/ui/Tfrmlocalizabalco.h"
+#include "master/ui/Tfrmlocalizacondia.h"
+#include "master/ui/Tfrmorganizando.h"
+#include "master/ui/Tfrmpesq.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -146,7 +151,13 @@ const QHash<QString, WindowFactory> &windowFactories()
 // Windows opened from other windows, for --shots: one line per window.
 QList<ExtraWindow> extraWindowTable()
 {
-    return {};
+    return {
+        {QStringLiteral("Tfrmlocalizabalco"), [](WindowContext &c) { return new Tfrmlocalizabalco(c.db, c.ui, &c.main); }},
+        {QStringLiteral("Tfrmlocalizacondia"), [](WindowContext &c) { return new Tfrmlocalizacondia(c.db, c.ui, &c.main); }},
+        {QStringLiteral("Tfrmpesq"), [](WindowContext &c) { return new Tfrmpesq(c.db, c.ui, &c.main); }},
+        {QStringLiteral("TFrmPesquisaVinculo"), [](WindowContext &c) { return new TFrmPesquisaVinculo(c.db, c.ui, &c.main); }},
+        {QStringLiteral("Tfrmorganizando"), [](WindowContext &c) { return new Tfrmorganizando(&c.main); }},
+    };
 }
 
 // The loop over the months, once the monthly posting window exists.

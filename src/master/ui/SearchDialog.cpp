@@ -133,6 +133,10 @@ void SearchDialog::showQuery(const QString &sql)
                 m_grid->horizontalHeader()->moveSection(m_grid->horizontalHeader()->visualIndex(logical), i);
         }
     }
+    const QSqlRecord r = m_model->record();
+    for (auto it = m_widths.cbegin(); it != m_widths.cend(); ++it)
+        if (const int c = r.indexOf(it.key()); c >= 0)
+            m_grid->setColumnWidth(c, it.value());
     if (m_model->rowCount() > 0)
         m_grid->selectRow(0);
 }

@@ -3,6 +3,7 @@
 #include "master/SearchStep.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QList>
 #include <QSqlRecord>
 #include <functional>
@@ -48,6 +49,7 @@ protected:
     void setCharacterFilter(QLineEdit *box, std::function<std::optional<QChar>(QChar)> filter);
     void setDisplayedQuery(std::function<QString(const QString &)> displayed) { m_displayed = std::move(displayed); }
     void showColumns(const QStringList &columns);
+    void setColumnWidths(const QHash<QString, int> &widths) { m_widths = widths; }
     void setSelectionColours(const QColor &background, const QColor &text);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,5 +80,6 @@ private:
     bool m_arrowsMove = false;
     std::function<QString(const QString &)> m_displayed;
     QStringList m_visibleColumns;
+    QHash<QString, int> m_widths;
     std::optional<QSqlRecord> m_chosen;
 };

@@ -22,6 +22,8 @@ Tfrmlocalizabalco::Tfrmlocalizabalco(Database &db, Interaction &ui, QWidget *par
     setArrowKeysMove(true);
     setDisplayedQuery([prefixes](const QString &sql) { return AccountSearch::displayed(sql, prefixes); });
     model().setMoneyColumns({QStringLiteral("CREDIT"), QStringLiteral("DEBIT"), QStringLiteral("SALDO")}, false);
+    setColumnWidths({{QStringLiteral("BALCO"), 70}, {QStringLiteral("TIP"), 35}, {QStringLiteral("TITCO"), 300},
+                     {QStringLiteral("D_C"), 40}, {QStringLiteral("CREDIT"), 90}, {QStringLiteral("DEBIT"), 90}});
     model().setRowColours([](int, const QSqlRecord &r) -> LookupTableModel::Colours {
         if (ChartOfAccounts::isTitle(r.value(QStringLiteral("BALCO")).toString().trimmed()))
             return {QColor(0xD9, 0xEC, 0xEC), Qt::red};

@@ -37,9 +37,11 @@ Tfrmlocalizacondia::Tfrmlocalizacondia(Database &db, Interaction &ui, QWidget *p
     showColumns({QStringLiteral("BALCO"), QStringLiteral("TITCO"), QStringLiteral("DATAE"), QStringLiteral("DEBIT"),
                  QStringLiteral("CREDI"), QStringLiteral("DISCRI"), QStringLiteral("SEQ")});
     model().setMoneyColumns({QStringLiteral("DEBIT"), QStringLiteral("CREDI")}, true);
+    setColumnWidths({{QStringLiteral("BALCO"), 65}, {QStringLiteral("TITCO"), 210}, {QStringLiteral("DATAE"), 85},
+                     {QStringLiteral("DEBIT"), 95}, {QStringLiteral("CREDI"), 95}, {QStringLiteral("DISCRI"), 250}});
     model().setRowColours([](int row, const QSqlRecord &) { return LookupTableModel::alternating(row); });
     setSelectionColours(LookupTableModel::selectedBackground(), Qt::black);
-    resize(900, 480);
+    resize(940, 480);
 }
 
 void Tfrmlocalizacondia::showEvent(QShowEvent *event)

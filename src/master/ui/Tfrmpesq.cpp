@@ -20,6 +20,7 @@ Tfrmpesq::Tfrmpesq(Database &db, Interaction &ui, QWidget *parent)
            260);
     setDisplayedQuery(HistorySearch::displayed);
     showColumns({QStringLiteral("HISTO"), QStringLiteral("DISCRI")});
+    setColumnWidths({{QStringLiteral("HISTO"), 70}});
     model().setRowColours([](int row, const QSqlRecord &) { return LookupTableModel::alternating(row); });
     setSelectionColours(LookupTableModel::selectedBackground(), Qt::black);
 }
