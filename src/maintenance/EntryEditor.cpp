@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Interaction.h"
 #include "data/Sql.h"
+#include "master/LinkTree.h"
 #include "routine/PostingRoutine.h"
 
 #include <cmath>
@@ -165,10 +166,8 @@ EntryEditor::LinkOutcome EntryEditor::groupLeft(const QString &vingrupo)
 {
     if (vingrupo.trimmed().isEmpty())
         return {};
-    QSqlQuery q = m_db.query(QStringLiteral("select * FROM VINGRUPO WHERE VINGRUPO LIKE '") + Sql::escape(vingrupo) +
-                             QStringLiteral("%'"));
-    if (q.next())
-        return {q.value(QStringLiteral("VINGRUPONOME")).toString().trimmed(), Next::Stay};
+    if (const auto name = LinkTree::groupName(m_db, vingrupo))
+        return {*name, Next::Stay};
     m_ui.message(QStringLiteral("Não existem vinculos iniciando com ") + vingrupo, caption(), Interaction::Icon::Warning);
     return {{}, Next::OpenLinkLookup};
 }
@@ -177,10 +176,8 @@ EntryEditor::LinkOutcome EntryEditor::codeLeft(const QString &vingrupo, const QS
 {
     if (vincodigo.trimmed().isEmpty())
         return {};
-    QSqlQuery q = m_db.query(QStringLiteral("select * FROM VINCODIGO WHERE VINGRUPO LIKE '") + Sql::escape(vingrupo) +
-                             QStringLiteral("%' and VINCODIGO like '") + Sql::escape(vincodigo) + QStringLiteral("%'"));
-    if (q.next())
-        return {q.value(QStringLiteral("VINCODIGONOME")).toString().trimmed(), Next::Stay};
+    if (const auto name = LinkTree::codeName(m_db, vingrupo, vincodigo))
+        return {*name, Next::Stay};
     m_ui.message(QStringLiteral("Não existem vinculos iniciando com grupo \"") + vingrupo +
                      QStringLiteral("\" and subgrupo iniciando com \"") + vincodigo + u'"',
                  caption(), Interaction::Icon::Warning);

@@ -1,6 +1,7 @@
 #include "master/LinkTree.h"
 
 #include "data/Database.h"
+#include "data/Sql.h"
 
 const QString LinkTree::Query = QStringLiteral(
     "SELECT VINCODIGO.*,VINGRUPO.VINGRUPONOME FROM VINCODIGO LEFT JOIN VINGRUPO ON VINGRUPO.VINGRUPO=VINCODIGO.VINGRUPO "
@@ -55,4 +56,22 @@ const LinkTree::Link *LinkTree::pick(int group, int link) const
 QString LinkTree::noSelectionText()
 {
     return QStringLiteral("Clique duas vezes sobre o grupo e escolha o vínculo!");
+}
+
+std::optional<QString> LinkTree::groupName(Database &db, const QString &vingrupo)
+{
+    QSqlQuery q = db.query(QStringLiteral("select * FROM VINGRUPO WHERE VINGRUPO LIKE '") + Sql::escape(vingrupo) +
+                           QStringLiteral("%'"));
+    if (!q.next())
+        return std::nullopt;
+    return q.value(QStringLiteral("VINGRUPONOME")).toString().trimmed();
+}
+
+std::optional<QString> LinkTree::codeName(Database &db, const QString &vingrupo, const QString &vincodigo)
+{
+    QSqlQuery q = db.query(QStringLiteral("select * FROM VINCODIGO WHERE VINGRUPO LIKE '") + Sql::escape(vingrupo) +
+                           QStringLiteral("%' and VINCODIGO like '") + Sql::escape(vincodigo) + QStringLiteral("%'"));
+    if (!q.next())
+        return std::nullopt;
+    return q.value(QStringLiteral("VINCODIGONOME")).toString().trimmed();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 class Database;
@@ -35,6 +36,11 @@ public:
     const Link *pick(int group, int link) const;
 
     static QString noSelectionText();
+
+    // What leaving a link field checks: the name of the first group (or code of a
+    // group) that begins with what was typed; nothing when none does.
+    static std::optional<QString> groupName(Database &db, const QString &vingrupo);
+    static std::optional<QString> codeName(Database &db, const QString &vingrupo, const QString &vincodigo);
 
 private:
     std::vector<Group> m_groups;
