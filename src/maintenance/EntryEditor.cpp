@@ -3,6 +3,7 @@
 #include "data/CommonRoutines.h"
 #include "data/Database.h"
 #include "data/Interaction.h"
+#include "data/JournalStore.h"
 #include "data/Sql.h"
 #include "master/LinkTree.h"
 #include "routine/PostingRoutine.h"
@@ -271,4 +272,22 @@ void EntryEditor::deriveNewEntry()
         m_row.seq = std::llround(q.value(QStringLiteral("SEQ")).toDouble()) + 1;
         m_row.imp = q.value(QStringLiteral("IMP")).toString().trimmed();
     }
+}
+
+void EntryEditor::save(JournalStore &journal)
+{
+    if (m_mode == Mode::Inclusao) {
+        // The journal numbers a new row from its line counter; the entry keeps the
+        // number of its manual block.
+        const JournalRow inserted = journal.insert(m_row);
+        journal.change(inserted, m_row);
+    } else {
+        journal.change(m_original, m_row);
+    }
+    journal.applyUpdates(m_ui);
+}
+
+void EntryEditor::cancel(JournalStore &journal)
+{
+    journal.cancelUpdates();
 }

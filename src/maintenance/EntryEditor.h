@@ -9,6 +9,7 @@
 
 class Database;
 class Interaction;
+class JournalStore;
 
 // The rules of the entry editor (`Tfrmmanu`): what happens when the user leaves
 // a field, the checks of "Ok" and the values a new manual entry takes. The
@@ -97,6 +98,12 @@ public:
         Field focus = Field::None;
     };
     std::optional<Refusal> ok(const Input &input);
+
+    // Writes the row "Ok" accepted: a new entry is added to the journal, a changed
+    // one is written by its key. A refusal is told and stays pending in the journal.
+    void save(JournalStore &journal);
+    // "Cancela": the edit and every change of the journal not yet written go.
+    static void cancel(JournalStore &journal);
 
     // The system title and block number of a new manual entry on this account.
     struct System {

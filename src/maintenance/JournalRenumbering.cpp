@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Interaction.h"
+#include "data/JournalStore.h"
 #include "data/JournalWriter.h"
 #include "data/TransactionGuard.h"
 #include "routine/PostingRoutine.h"
@@ -21,78 +22,87 @@ const QString narrowJournal = QStringLiteral(
     "CASE WHEN C.BALCO IS NULL THEN 'T' ELSE CAST(P.D_C AS VARCHAR(1)) END AS D_C "
     "FROM CONDIA C LEFT JOIN CONPLA P ON P.BALCO = C.BALCO) J");
 
-const QString journalOrder = QStringLiteral(
-    " ORDER BY CAST(J.DATAE AS DATE), J.IE,"
-    " CASE WHEN TRIM(J.IMP) SIMILAR TO '[0-9]{1,18}' THEN CAST(TRIM(J.IMP) AS BIGINT) END,"
-    " COALESCE(J.VINGRUPO, ''), COALESCE(J.VINCODIGO, ''), COALESCE(NULLIF(TRIM(J.D_C), ''), 'T') DESC,"
-    " COALESCE(J.BALCO, ''), J.SEQ, J.SEQUENCIA");
+// The rows in the shared journal's order, so that the numbers follow what the
+// grids show. Built when first used: the order is another file's constant.
+QString inJournalOrder(const QString &columns)
+{
+    return QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM ") + narrowJournal + JournalStore::OrderBy;
+}
 
-const QString rowsInOrder = QStringLiteral("SELECT J.SEQUENCIA, J.SEQ, J.DATAE, J.IE, J.IMP, J.BALCO, J.VINGRUPO, J.VINCODIGO FROM ") +
-                            narrowJournal + journalOrder;
+QString rowsInOrder()
+{
+    return inJournalOrder(QStringLiteral("J.SEQUENCIA, J.SEQ, J.DATAE, J.IE, J.IMP, J.BALCO, J.VINGRUPO, J.VINCODIGO"));
+}
 
 // Pass 2 inside the database, so that the journal does not travel to the program:
 // the rows in journal order, a header wherever date, entry kind, system or link
 // changes. The same rule as writeHeadersOneByOne(), which runs when this fails
 // and finds the header the database refuses.
-const QString headerBlock = QStringLiteral(
-    "EXECUTE BLOCK RETURNS (HEADERS INTEGER) AS "
-    "DECLARE R_DAY DATE; DECLARE R_IE INTEGER; DECLARE R_IMP VARCHAR(20); DECLARE R_BALCO VARCHAR(20); "
-    "DECLARE R_GRUPO VARCHAR(20); DECLARE R_CODIGO VARCHAR(20); DECLARE R_SEQ BIGINT; "
-    "DECLARE K_DAY VARCHAR(12); DECLARE K_IE VARCHAR(12); DECLARE K_SYSTEM VARCHAR(1); "
-    "DECLARE K_GRUPO VARCHAR(20); DECLARE K_CODIGO VARCHAR(20); "
-    "DECLARE G_DAY VARCHAR(12) = ''; DECLARE G_IE VARCHAR(12) = ''; DECLARE G_SYSTEM VARCHAR(1) = ''; "
-    "DECLARE G_GRUPO VARCHAR(20) = ''; DECLARE G_CODIGO VARCHAR(20) = ''; "
-    "DECLARE TITLE VARCHAR(30) = ''; DECLARE BLOCK_NUMBER VARCHAR(20); "
-    "BEGIN "
-    "  HEADERS = 0; "
-    "  FOR SELECT CAST(J.DATAE AS DATE), J.IE, TRIM(J.IMP), TRIM(J.BALCO), TRIM(J.VINGRUPO), TRIM(J.VINCODIGO), J.SEQ FROM ") +
-    narrowJournal + journalOrder + QStringLiteral(
-    "  INTO :R_DAY, :R_IE, :R_IMP, :R_BALCO, :R_GRUPO, :R_CODIGO, :R_SEQ DO "
-    "  BEGIN "
-    "    K_DAY = COALESCE(CAST(R_DAY AS VARCHAR(12)), ''); "
-    "    K_IE = COALESCE(CAST(R_IE AS VARCHAR(12)), ''); "
-    "    K_SYSTEM = COALESCE(SUBSTRING(R_BALCO FROM 1 FOR 1), ''); "
-    "    K_GRUPO = COALESCE(R_GRUPO, ''); "
-    "    K_CODIGO = COALESCE(R_CODIGO, ''); "
-    "    IF (K_DAY <> G_DAY OR K_IE <> G_IE OR K_SYSTEM <> G_SYSTEM OR K_GRUPO <> G_GRUPO OR K_CODIGO <> G_CODIGO) THEN "
-    "    BEGIN "
-    "      G_DAY = K_DAY; G_IE = K_IE; G_SYSTEM = K_SYSTEM; G_GRUPO = K_GRUPO; G_CODIGO = K_CODIGO; "
-    "      IF (K_SYSTEM = '1') THEN TITLE = 'SISTEMA ORCAMENTARIO'; "
-    "      ELSE IF (K_SYSTEM = '2') THEN TITLE = 'SISTEMA FINANCEIRO'; "
-    "      ELSE IF (K_SYSTEM = '3') THEN TITLE = 'SISTEMA PATRIMONIAL'; "
-    "      ELSE IF (K_SYSTEM = '4') THEN TITLE = 'SISTEMA ECONOMICO'; "
-    "      BLOCK_NUMBER = CASE WHEN R_IMP SIMILAR TO '[0-9]{1,18}' THEN CAST(CAST(R_IMP AS BIGINT) AS VARCHAR(20)) "
-    "                     ELSE NULLIF(R_IMP, '') END; "
-    "      IF (K_GRUPO <> '') THEN "
-    "        INSERT INTO CONDIA (TITCO,DATAE,SEQUENCIA,IE,IMP,SEQ,VINGRUPO,VINCODIGO) "
-    "        VALUES (:TITLE, :R_DAY, 0, :R_IE, :BLOCK_NUMBER, :R_SEQ, :K_GRUPO, :K_CODIGO); "
-    "      ELSE "
-    "        INSERT INTO CONDIA (TITCO,DATAE,SEQUENCIA,IE,IMP,SEQ) VALUES (:TITLE, :R_DAY, 0, :R_IE, :BLOCK_NUMBER, :R_SEQ); "
-    "      HEADERS = HEADERS + 1; "
-    "    END "
-    "  END "
-    "  SUSPEND; "
-    "END");
+QString headerBlock()
+{
+    return QStringLiteral(
+        "EXECUTE BLOCK RETURNS (HEADERS INTEGER) AS "
+        "DECLARE R_DAY DATE; DECLARE R_IE INTEGER; DECLARE R_IMP VARCHAR(20); DECLARE R_BALCO VARCHAR(20); "
+        "DECLARE R_GRUPO VARCHAR(20); DECLARE R_CODIGO VARCHAR(20); DECLARE R_SEQ BIGINT; "
+        "DECLARE K_DAY VARCHAR(12); DECLARE K_IE VARCHAR(12); DECLARE K_SYSTEM VARCHAR(1); "
+        "DECLARE K_GRUPO VARCHAR(20); DECLARE K_CODIGO VARCHAR(20); "
+        "DECLARE G_DAY VARCHAR(12) = ''; DECLARE G_IE VARCHAR(12) = ''; DECLARE G_SYSTEM VARCHAR(1) = ''; "
+        "DECLARE G_GRUPO VARCHAR(20) = ''; DECLARE G_CODIGO VARCHAR(20) = ''; "
+        "DECLARE TITLE VARCHAR(30) = ''; DECLARE BLOCK_NUMBER VARCHAR(20); "
+        "BEGIN "
+        "  HEADERS = 0; "
+        "  FOR ") + inJournalOrder(QStringLiteral(
+            "CAST(J.DATAE AS DATE), J.IE, TRIM(J.IMP), TRIM(J.BALCO), TRIM(J.VINGRUPO), TRIM(J.VINCODIGO), J.SEQ")) + QStringLiteral(
+        "  INTO :R_DAY, :R_IE, :R_IMP, :R_BALCO, :R_GRUPO, :R_CODIGO, :R_SEQ DO "
+        "  BEGIN "
+        "    K_DAY = COALESCE(CAST(R_DAY AS VARCHAR(12)), ''); "
+        "    K_IE = COALESCE(CAST(R_IE AS VARCHAR(12)), ''); "
+        "    K_SYSTEM = COALESCE(SUBSTRING(R_BALCO FROM 1 FOR 1), ''); "
+        "    K_GRUPO = COALESCE(R_GRUPO, ''); "
+        "    K_CODIGO = COALESCE(R_CODIGO, ''); "
+        "    IF (K_DAY <> G_DAY OR K_IE <> G_IE OR K_SYSTEM <> G_SYSTEM OR K_GRUPO <> G_GRUPO OR K_CODIGO <> G_CODIGO) THEN "
+        "    BEGIN "
+        "      G_DAY = K_DAY; G_IE = K_IE; G_SYSTEM = K_SYSTEM; G_GRUPO = K_GRUPO; G_CODIGO = K_CODIGO; "
+        "      IF (K_SYSTEM = '1') THEN TITLE = 'SISTEMA ORCAMENTARIO'; "
+        "      ELSE IF (K_SYSTEM = '2') THEN TITLE = 'SISTEMA FINANCEIRO'; "
+        "      ELSE IF (K_SYSTEM = '3') THEN TITLE = 'SISTEMA PATRIMONIAL'; "
+        "      ELSE IF (K_SYSTEM = '4') THEN TITLE = 'SISTEMA ECONOMICO'; "
+        "      BLOCK_NUMBER = CASE WHEN R_IMP SIMILAR TO '[0-9]{1,18}' THEN CAST(CAST(R_IMP AS BIGINT) AS VARCHAR(20)) "
+        "                     ELSE NULLIF(R_IMP, '') END; "
+        "      IF (K_GRUPO <> '') THEN "
+        "        INSERT INTO CONDIA (TITCO,DATAE,SEQUENCIA,IE,IMP,SEQ,VINGRUPO,VINCODIGO) "
+        "        VALUES (:TITLE, :R_DAY, 0, :R_IE, :BLOCK_NUMBER, :R_SEQ, :K_GRUPO, :K_CODIGO); "
+        "      ELSE "
+        "        INSERT INTO CONDIA (TITCO,DATAE,SEQUENCIA,IE,IMP,SEQ) VALUES (:TITLE, :R_DAY, 0, :R_IE, :BLOCK_NUMBER, :R_SEQ); "
+        "      HEADERS = HEADERS + 1; "
+        "    END "
+        "  END "
+        "  SUSPEND; "
+        "END");
+}
 
 // Pass 3 inside the database: SEQ 1, 2, 3, ... in journal order, writing only the
 // rows whose number changes.
-const QString numberingBlock = QStringLiteral(
-    "EXECUTE BLOCK RETURNS (CHANGED INTEGER) AS "
-    "DECLARE N BIGINT = 0; DECLARE R_KEY DOUBLE PRECISION; DECLARE R_SEQ BIGINT; "
-    "BEGIN "
-    "  CHANGED = 0; "
-    "  FOR SELECT J.SEQUENCIA, J.SEQ FROM ") + narrowJournal + journalOrder + QStringLiteral(
-    "  INTO :R_KEY, :R_SEQ DO "
-    "  BEGIN "
-    "    N = N + 1; "
-    "    IF (R_SEQ IS DISTINCT FROM N) THEN "
-    "    BEGIN "
-    "      UPDATE CONDIA SET SEQ = :N WHERE SEQUENCIA = :R_KEY; "
-    "      CHANGED = CHANGED + 1; "
-    "    END "
-    "  END "
-    "  SUSPEND; "
-    "END");
+QString numberingBlock()
+{
+    return QStringLiteral(
+        "EXECUTE BLOCK RETURNS (CHANGED INTEGER) AS "
+        "DECLARE N BIGINT = 0; DECLARE R_KEY DOUBLE PRECISION; DECLARE R_SEQ BIGINT; "
+        "BEGIN "
+        "  CHANGED = 0; "
+        "  FOR ") + inJournalOrder(QStringLiteral("J.SEQUENCIA, J.SEQ")) + QStringLiteral(
+        "  INTO :R_KEY, :R_SEQ DO "
+        "  BEGIN "
+        "    N = N + 1; "
+        "    IF (R_SEQ IS DISTINCT FROM N) THEN "
+        "    BEGIN "
+        "      UPDATE CONDIA SET SEQ = :N WHERE SEQUENCIA = :R_KEY; "
+        "      CHANGED = CHANGED + 1; "
+        "    END "
+        "  END "
+        "  SUSPEND; "
+        "END");
+}
 
 // Old header rows, rows without date and rows without amounts carry nothing the
 // books print; a NULL amount counts as zero.
@@ -229,7 +239,7 @@ void JournalRenumbering::deleteOneByOne(const QString &condition)
 std::vector<JournalRenumbering::Row> JournalRenumbering::readInJournalOrder()
 {
     std::vector<Row> rows;
-    QSqlQuery q = m_db.query(rowsInOrder);
+    QSqlQuery q = m_db.query(rowsInOrder());
     while (q.next()) {
         Row r;
         r.sequencia = q.value(0).toDouble();
@@ -250,7 +260,7 @@ void JournalRenumbering::writeHeaders()
 {
     try {
         TransactionGuard tx(m_db);
-        QSqlQuery q = m_db.query(headerBlock);
+        QSqlQuery q = m_db.query(headerBlock());
         m_counts.headers = fetchCount(q);
         tx.commit();
     } catch (const DbError &) {
@@ -313,7 +323,7 @@ bool JournalRenumbering::renumber()
     std::optional<QString> refused;
     try {
         TransactionGuard tx(m_db);
-        QSqlQuery q = m_db.query(numberingBlock);
+        QSqlQuery q = m_db.query(numberingBlock());
         m_counts.renumbered = fetchCount(q);
         tx.commit();
     } catch (const DbError &e) {

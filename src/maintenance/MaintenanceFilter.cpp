@@ -1,6 +1,7 @@
 #include "maintenance/MaintenanceFilter.h"
 
 #include "data/Database.h"
+#include "data/JournalStore.h"
 #include "data/Sql.h"
 
 #include <QStringList>
@@ -77,6 +78,14 @@ QString MaintenanceFilter::gridCondition(const Fields &f)
     if (const QString kind = kindCondition(f.kindItem); !kind.isEmpty())
         parts << kind;
     return parts.join(QStringLiteral(" AND "));
+}
+
+QString MaintenanceFilter::gridQuery(const QString &condition)
+{
+    QString sql = QStringLiteral("SELECT J.* FROM (") + JournalStore::Query + QStringLiteral(") J");
+    if (!condition.isEmpty())
+        sql += QStringLiteral(" WHERE ") + condition;
+    return sql + JournalStore::OrderBy;
 }
 
 QString MaintenanceFilter::totalsCondition(const Fields &f)

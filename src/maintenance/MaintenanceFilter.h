@@ -57,6 +57,9 @@ public:
     // The grid's condition over the journal's columns, empty when nothing is
     // filled in. Throws BadAmount.
     static QString gridCondition(const Fields &fields);
+    // The grid's rows: the shared journal query, narrowed by `condition` when it
+    // is not empty, in journal order.
+    static QString gridQuery(const QString &condition);
     // The totals' condition, empty when no field but the amount is filled in.
     static QString totalsCondition(const Fields &fields);
     // The totals query for a non-empty totals condition.

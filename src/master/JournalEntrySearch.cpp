@@ -2,8 +2,8 @@
 
 #include "data/Money.h"
 #include "data/Sql.h"
+#include "master/JournalRecord.h"
 
-#include <cmath>
 
 namespace {
 
@@ -107,29 +107,5 @@ QString JournalEntrySearch::displayed(const QString &sql)
 
 JournalRow JournalEntrySearch::fromRecord(const QSqlRecord &r)
 {
-    const auto money = [&r](const char *column) -> std::optional<Money> {
-        const QVariant v = r.value(QLatin1String(column));
-        return v.isNull() ? std::nullopt : std::optional<Money>(Money::fromVariant(v, 2));
-    };
-    const auto whole = [&r](const char *column) -> std::optional<qint64> {
-        const QVariant v = r.value(QLatin1String(column));
-        return v.isNull() ? std::nullopt : std::optional<qint64>(std::llround(v.toDouble()));
-    };
-    JournalRow row;
-    row.sequencia = r.value(QStringLiteral("SEQUENCIA")).toDouble();
-    row.balco = r.value(QStringLiteral("BALCO")).toString().trimmed();
-    row.titco = r.value(QStringLiteral("TITCO")).toString().trimmed();
-    row.datae = r.value(QStringLiteral("DATAE")).toDateTime().date();
-    if (auto h = whole("HISTO"))
-        row.histo = int(*h);
-    row.debit = money("DEBIT");
-    row.credi = money("CREDI");
-    if (auto ie = whole("IE"))
-        row.ie = int(*ie);
-    row.discri = r.value(QStringLiteral("DISCRI")).toString().trimmed();
-    row.imp = r.value(QStringLiteral("IMP")).toString().trimmed();
-    row.seq = whole("SEQ");
-    row.vingrupo = r.value(QStringLiteral("VINGRUPO")).toString().trimmed();
-    row.vincodigo = r.value(QStringLiteral("VINCODIGO")).toString().trimmed();
-    return row;
+    return JournalRecord::read(r);
 }
