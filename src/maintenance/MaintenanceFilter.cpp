@@ -80,12 +80,36 @@ QString MaintenanceFilter::gridCondition(const Fields &f)
     return parts.join(QStringLiteral(" AND "));
 }
 
-QString MaintenanceFilter::gridQuery(const QString &condition)
+namespace {
+
+QString journalWhere(const QString &range, const QString &condition)
 {
     QString sql = QStringLiteral("SELECT J.* FROM (") + JournalStore::Query + QStringLiteral(") J");
+    QStringList parts;
+    if (!range.isEmpty())
+        parts << range;
     if (!condition.isEmpty())
-        sql += QStringLiteral(" WHERE ") + condition;
+        parts << u'(' + condition + u')';
+    if (!parts.isEmpty())
+        sql += QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
     return sql + JournalStore::OrderBy;
+}
+
+} // namespace
+
+QString MaintenanceFilter::gridQuery(const QString &condition)
+{
+    return journalWhere({}, condition);
+}
+
+QString MaintenanceFilter::gridQueryWithoutDate(const QString &condition)
+{
+    return journalWhere(QStringLiteral("J.DATAE IS NULL"), condition);
+}
+
+QString MaintenanceFilter::gridQueryOfDay(const QString &condition)
+{
+    return journalWhere(QStringLiteral("J.DATAE >= ? AND J.DATAE < ?"), condition);
 }
 
 QString MaintenanceFilter::totalsCondition(const Fields &f)

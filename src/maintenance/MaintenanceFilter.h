@@ -60,6 +60,11 @@ public:
     // The grid's rows: the shared journal query, narrowed by `condition` when it
     // is not empty, in journal order.
     static QString gridQuery(const QString &condition);
+    // The same a day at a time (the journal order begins with the date, so the
+    // days one after the other give the whole order): the rows without date, or
+    // those of the day between the two bound timestamps [day, next day).
+    static QString gridQueryWithoutDate(const QString &condition);
+    static QString gridQueryOfDay(const QString &condition);
     // The totals' condition, empty when no field but the amount is filled in.
     static QString totalsCondition(const Fields &fields);
     // The totals query for a non-empty totals condition.

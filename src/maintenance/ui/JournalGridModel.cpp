@@ -18,14 +18,37 @@ void JournalGridModel::open(const QString &condition)
     m_cursor.reset();
     m_rows.clear();
     m_condition = condition;
+    m_undatedRead = false;
+    m_nextDay = {};
     try {
-        m_cursor = std::make_unique<QSqlQuery>(m_db.query(MaintenanceFilter::gridQuery(condition)));
+        nextCursor();
     } catch (...) {
         endResetModel();
         throw;
     }
     endResetModel();
     fetchMore({});
+}
+
+void JournalGridModel::nextCursor()
+{
+    if (!m_undatedRead) {
+        m_undatedRead = true;
+        m_cursor = std::make_unique<QSqlQuery>(m_db.query(MaintenanceFilter::gridQueryWithoutDate(m_condition)));
+        // The first day by the date index, without reading the journal.
+        const QVariant first = m_db.scalar(QStringLiteral("SELECT MIN(DATAE) FROM CONDIA"));
+        m_nextDay = first.isNull() ? QDateTime() : first.toDateTime().date().startOfDay();
+        return;
+    }
+    if (!m_nextDay.isValid()) {
+        m_cursor.reset();
+        return;
+    }
+    const QDateTime day = m_nextDay;
+    const QDateTime following = day.date().addDays(1).startOfDay();
+    m_cursor = std::make_unique<QSqlQuery>(m_db.query(MaintenanceFilter::gridQueryOfDay(m_condition), {day, following}));
+    const QVariant next = m_db.scalar(QStringLiteral("SELECT MIN(DATAE) FROM CONDIA WHERE DATAE >= ?"), {following});
+    m_nextDay = next.isNull() ? QDateTime() : next.toDateTime().date().startOfDay();
 }
 
 void JournalGridModel::close()
@@ -47,10 +70,12 @@ void JournalGridModel::fetchMore(const QModelIndex &parent)
         return;
     std::vector<JournalRow> chunk;
     chunk.reserve(Chunk);
-    while (int(chunk.size()) < Chunk && m_cursor->next())
-        chunk.push_back(JournalRecord::read(m_cursor->record()));
-    if (int(chunk.size()) < Chunk)
-        m_cursor.reset();
+    while (m_cursor && int(chunk.size()) < Chunk) {
+        if (m_cursor->next())
+            chunk.push_back(JournalRecord::read(m_cursor->record()));
+        else
+            nextCursor();
+    }
     if (chunk.empty())
         return;
     const int first = int(m_rows.size());

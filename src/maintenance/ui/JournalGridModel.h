@@ -3,6 +3,7 @@
 #include "data/JournalRow.h"
 
 #include <QAbstractTableModel>
+#include <QDateTime>
 #include <QSqlQuery>
 #include <memory>
 #include <vector>
@@ -10,8 +11,10 @@
 class Database;
 
 // The journal as the maintenance grid shows it: the rows of the shared journal
-// query that a condition selects, in journal order, read from one open cursor a
-// chunk at a time as the grid scrolls, so that a journal of any size opens at once.
+// query that a condition selects, in journal order, read a chunk at a time as the
+// grid scrolls. The rows come a day at a time (the rows without date first): the
+// database then sorts one day instead of the whole year before the first row
+// shows, so that a journal of any size opens at once.
 class JournalGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -24,7 +27,6 @@ public:
     void open(const QString &condition);
     // Lets the cursor go; the grid is empty until the next open.
     void close();
-    bool isOpen() const { return m_cursor != nullptr || !m_rows.empty(); }
     const QString &condition() const { return m_condition; }
 
     const JournalRow &row(int index) const { return m_rows[std::size_t(index)]; }
@@ -45,8 +47,13 @@ public:
     static QColor systemColour(int system);
 
 private:
+    // The cursor of the next day that has rows, none at the end.
+    void nextCursor();
+
     Database &m_db;
     QString m_condition;
     std::unique_ptr<QSqlQuery> m_cursor;
+    bool m_undatedRead = false;
+    QDateTime m_nextDay;
     std::vector<JournalRow> m_rows;
 };

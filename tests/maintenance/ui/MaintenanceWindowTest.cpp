@@ -238,9 +238,11 @@ private slots:
         {
             TransactionGuard tx(*db);
             QSqlQuery ins = db->prepare(QStringLiteral(
-                "INSERT INTO CONDIA (SEQUENCIA,BALCO,DATAE,DEBIT,CREDI,IE,IMP,SEQ) VALUES (0,'111101',?,1,0,7,'100',?)"));
+                "INSERT INTO CONDIA (SEQUENCIA,BALCO,DATAE,DEBIT,CREDI,IE,IMP,SEQ) VALUES (0,?,?,1,0,?,'100',?)"));
             for (int i = 1; i <= 700; ++i)
-                Database::execPrepared(ins, {QDate(2008, 1, 1).addDays(i / 10).startOfDay(), i});
+                Database::execPrepared(ins, {i % 3 ? QStringLiteral("111101") : QStringLiteral("211101"),
+                                             QDate(2008, 1, 1).addDays(i / 10).startOfDay(), 7 + i % 2, 701 - i});
+            db->exec(QStringLiteral("INSERT INTO CONDIA (SEQUENCIA,BALCO,DEBIT,IE,SEQ) VALUES (0,'111101',1,7,999)"));
             tx.commit();
         }
         ScriptedInteraction ui;
@@ -248,9 +250,19 @@ private slots:
         w.show();
         QCOMPARE(w.grid().rowCount(), JournalGridModel::Chunk);
         QVERIFY(w.grid().canFetchMore({}));
-        const int last = w.grid().locate(w.grid().row(0).sequencia + 699);
-        QCOMPARE(last, 699);
-        QCOMPARE(w.grid().row(last).seq, 700);
+        // The row without date comes first, as the journal order puts it.
+        QCOMPARE(w.grid().row(0).seq, 999);
+        // The row numbered 1 was posted last, on the last day.
+        const int last = w.grid().locate(db->scalar(QStringLiteral("SELECT SEQUENCIA FROM CONDIA WHERE SEQ = 1")).toDouble());
+        QVERIFY(last > 2 * JournalGridModel::Chunk);
+        QCOMPARE(w.grid().row(last).seq, 1);
+
+        // Day after day, the grid holds the journal in the order of the whole query.
+        QStringList expected;
+        QSqlQuery q = db->query(MaintenanceFilter::gridQuery({}));
+        while (q.next())
+            expected << q.value(QStringLiteral("SEQ")).toString();
+        QCOMPARE(column(w, JournalGridModel::Seq), expected);
     }
 
     void editorLocksTheOtherAmountAndMovesDatesToTheMonthEnd()
