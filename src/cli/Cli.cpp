@@ -8,6 +8,7 @@
 #include "cli/OpeningCommand.h"
 #include "cli/PrintCommand.h"
 #include "cli/PostMonthCommand.h"
+#include "cli/OrganizeCommand.h"
 #include "data/DbError.h"
 #include "data/PathError.h"
 #include "data/ZolvConfig.h"
@@ -23,6 +24,7 @@ const QList<Cli::Command> &Cli::commands()
         {"post-month", "post-month <1-12|TODOS>", PostMonthCommand::run},
         {"bench-post", "bench-post [--month N]", BenchPostCommand::run},
         {"opening", "opening [--groups 1,2,3] [--no-repair] [--no-conference]", OpeningCommand::run},
+        {"organizar", "organizar", OrganizeCommand::run},
     };
     return list;
 }

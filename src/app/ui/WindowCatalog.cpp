@@ -9,6 +9,17 @@
 #include "reports/ui/Tfrmrelatorio.h"
 #include "routine/ui/TFrmlancRotina.h"
 #include "yearend/ui/TFrmInicialDiario.h"
+#include "maintenance/ui/Tfrmmanu.h"
+#include "maintenance/ui/Tfrmmanutencao.h"
+#include "master/ui/TFrmPesquisaVinculo.h"
+#include "master/ui/Tfrmlocalizabalco.h"
+#include "master/ui/Tfrmlocalizacondia.h"
+#include "master/ui/Tfrmorganizando.h"
+#include "master/ui/Tfrmpesq.h"
+#include "reports/ui/TFrmRazao.h"
+#include "reports/ui/TFrmrazaoSistema.h"
+#include "reports/ui/TfrmParamImp.h"
+#include "reports/ui/Tfrmrelatorio.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -139,6 +150,7 @@ const QHash<QString, WindowFactory> &windowFactories()
              return new TFrmInicialDiario(
                  c.db, StartupOptions::parse(QCoreApplication::arguments().mid(1), ZolvConfig::defaultPath()).iniPath, c.ui);
          }},
+        {QStringLiteral("Manuteno1"), [](WindowContext &c) -> QWidget * { return new Tfrmmanutencao(c.db, c.ui, &c.main); }},
     };
     return table;
 }
@@ -146,7 +158,15 @@ const QHash<QString, WindowFactory> &windowFactories()
 // Windows opened from other windows, for --shots: one line per window.
 QList<ExtraWindow> extraWindowTable()
 {
-    return {};
+    return {
+        {QStringLiteral("Tfrmlocalizabalco"), [](WindowContext &c) { return new Tfrmlocalizabalco(c.db, c.ui, &c.main); }},
+        {QStringLiteral("Tfrmlocalizacondia"), [](WindowContext &c) { return new Tfrmlocalizacondia(c.db, c.ui, &c.main); }},
+        {QStringLiteral("Tfrmpesq"), [](WindowContext &c) { return new Tfrmpesq(c.db, c.ui, &c.main); }},
+        {QStringLiteral("TFrmPesquisaVinculo"), [](WindowContext &c) { return new TFrmPesquisaVinculo(c.db, c.ui, &c.main); }},
+        {QStringLiteral("Tfrmorganizando"), [](WindowContext &c) { return new Tfrmorganizando(&c.main); }},
+        {QStringLiteral("Tfrmmanu"),
+         [](WindowContext &c) { return new Tfrmmanu(c.db, c.ui, nullptr, EntryEditor::Mode::Inclusao, JournalRow{}, &c.main); }},
+    };
 }
 
 // The loop over the months, once the monthly posting window exists.
