@@ -99,7 +99,8 @@ inline std::unique_ptr<Database> seededDatabase(const QString &year = QStringLit
                    QStringLiteral("332101"), QStringLiteral("332102"), QStringLiteral("341101"), QStringLiteral("331101"),
                    QStringLiteral("331201"), QStringLiteral("422101"), QStringLiteral("422102"), QStringLiteral("422103"),
                    QStringLiteral("422106"), QStringLiteral("251102"), QStringLiteral("251103"), QStringLiteral("251104"),
-                   QStringLiteral("251105"), QStringLiteral("251106"), QStringLiteral("311201"), QStringLiteral("311301")})
+                   QStringLiteral("251105"), QStringLiteral("251106"), QStringLiteral("311201"), QStringLiteral("311301"),
+                   QStringLiteral("121101"), QStringLiteral("121102")})
         .histories({201, 202, 203, 204, 205, 206, 209, 214, 216, 217, 301, 302, 303, 304, 402, 427, 431});
     return db;
 }
